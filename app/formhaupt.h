@@ -1,0 +1,58 @@
+#pragma once
+
+#include "quiz.h"
+#include "widget_display.h"
+
+#include <QWidget>
+
+#include <string_view>
+
+namespace letterfibel {
+class RuntimeServices;
+}
+
+// The one window: 26 controls at fixed places, each button wired to its handler, the handlers
+// handing every click to the quiz engine. It keeps no score of its own.
+class FormHaupt : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void CommandKlein_Click();
+    void CommandGross_Click();
+    void CommandGemischt_Click();
+    void CommandEnde_Click();
+    void CommandAl_Click();
+    void CommandBe_Click();
+    void CommandGa_Click();
+    void CommandDe_Click();
+    void CommandEp_Click();
+    void CommandEt_Click();
+    void CommandTh_Click();
+    void CommandLa_Click();
+    void CommandMy_Click();
+    void CommandNy_Click();
+    void CommandPi_Click();
+    void CommandRh_Click();
+    void CommandSi_Click();
+    void CommandPh_Click();
+    void CommandOm_Click();
+
+    void createControls();
+    void wireButtons();
+    void judge(std::string_view name);
+    // Runs one handler; a failure ends it and is shown, and never reaches Qt's event loop.
+    template <typename Action> void runHandler(Action&& action) noexcept;
+    void showError(const QString& what);
+    template <typename T> T* control(const char* name) const;
+
+    letterfibel::RuntimeServices& m_runtime;
+    std::unique_ptr<WidgetDisplay> m_display;
+    std::unique_ptr<letterfibel::Quiz> m_quiz;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "standard_services.h"
+
+// The runtime services of a running Qt program: the pump is Qt's event loop, and the end of the
+// program ends every loop, the nested one of a pause included.
+class QtRuntime : public letterfibel::StandardServices {
+public:
+    void DoEvents(Clock::time_point deadline) override;
+    void End() override;
+    bool HasEnded() const override { return m_ended; }
+
+private:
+    bool m_ended = false;
+};

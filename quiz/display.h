@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace letterfibel {
+
+// The five controls the engine writes to. It never reads them back.
+enum class DisplayControl {
+    Frame1,           // the question
+    LabelAnzeige,     // the glyph of the letter on display
+    LabelAnzeigeText, // the feedback: the right name in red or green
+    LabelRichtig,
+    LabelFalsch,
+};
+
+class Display {
+public:
+    virtual ~Display() = default;
+
+    // A failed set throws; the engine lets it end the operation in progress.
+    virtual void SetCaption(DisplayControl control, const std::string& text) = 0;
+    // colour is a colour number &H00BBGGRR.
+    virtual void SetForeColor(DisplayControl control, std::int32_t colour) = 0;
+};
+
+} // namespace letterfibel

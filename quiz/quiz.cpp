@@ -1,0 +1,142 @@
+#include "quiz.h"
+
+#include "display.h"
+#include "runtime_services.h"
+#include "text.h"
+
+#include <cmath>
+
+namespace letterfibel {
+
+int DrawNumber(double rnd, int count)
+{
+    // floor(rnd * count + 1) would round 2 * 0.99999999999999989 + 1 up to 3; adding the 1 after
+    // the floor keeps the result inside 1 to count for every rnd below 1.
+    return static_cast<int>(std::floor(rnd * count)) + 1;
+}
+
+Quiz::Quiz(Display& display, RuntimeServices& runtime)
+    : m_display(display)
+    , m_runtime(runtime)
+{
+}
+
+void Quiz::Init()
+{
+    m_state.Richtig = 0;
+    m_state.Falsch = 0;
+    m_state.Fehler = 0;
+    m_state.Art = Buchstaben::kLowercaseRow;
+}
+
+void Quiz::StartKlein()
+{
+    startSingleCase(Buchstaben::kLowercaseRow, kLowercaseQuestion);
+}
+
+void Quiz::StartGross()
+{
+    startSingleCase(Buchstaben::kUppercaseRow, kUppercaseQuestion);
+}
+
+void Quiz::startSingleCase(int art, std::string_view question)
+{
+    m_state.Richtig = 0;
+    m_state.Falsch = 0;
+    m_state.Fehler = 0;
+    m_state.ModusGemischt = 0;
+    m_state.Art = art;
+    m_display.SetCaption(DisplayControl::Frame1, std::string(question));
+    showCounters();
+    DrawLetter();
+}
+
+void Quiz::StartGemischt()
+{
+    m_state.Richtig = 0;
+    m_state.Falsch = 0;
+    m_state.Fehler = 0;
+    m_state.ModusGemischt = 1;
+    DrawCase();
+    showCounters();
+    DrawLetter();
+}
+
+void Quiz::DrawCase()
+{
+    if (m_state.ModusGemischt != 1)
+        return;
+    m_state.Art = DrawNumber(m_runtime.Rnd(), 2);
+    if (m_state.Art == Buchstaben::kLowercaseRow)
+        m_display.SetCaption(DisplayControl::Frame1, std::string(kLowercaseQuestion));
+    else if (m_state.Art == Buchstaben::kUppercaseRow)
+        m_display.SetCaption(DisplayControl::Frame1, std::string(kUppercaseQuestion));
+}
+
+void Quiz::DrawLetter()
+{
+    m_state.Nummer = DrawNumber(m_runtime.Rnd(), Buchstaben::kDrilled);
+    m_display.SetCaption(DisplayControl::LabelAnzeige,
+                         m_buchstaben.Cell(m_state.Nummer, m_state.Art));
+}
+
+void Quiz::showCounters()
+{
+    m_display.SetCaption(DisplayControl::LabelRichtig, CounterText(m_state.Richtig, " richtig"));
+    m_display.SetCaption(DisplayControl::LabelFalsch, CounterText(m_state.Falsch, " falsch"));
+}
+
+void Quiz::AnswerClicked(std::string_view clickedName)
+{
+    // The letter on display has already been answered; judging again would score it twice.
+    if (m_pausing)
+        return;
+    const std::string name(clickedName);
+    PruefeAntwort(m_buchstaben.Cell(m_state.Nummer, Buchstaben::kNameRow), name);
+}
+
+void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clickedName)
+{
+    if (clickedName != rightName) {
+        m_display.SetForeColor(DisplayControl::LabelAnzeigeText, TextToWholeNumber(kRed));
+        m_display.SetCaption(DisplayControl::LabelAnzeigeText, rightName);
+        ++m_state.Falsch;
+        m_state.Fehler = 1;
+        m_display.SetCaption(DisplayControl::LabelFalsch, CounterText(m_state.Falsch, " falsch"));
+        return;
+    }
+
+    m_display.SetForeColor(DisplayControl::LabelAnzeigeText, TextToWholeNumber(kGreen));
+    m_display.SetCaption(DisplayControl::LabelAnzeigeText, rightName);
+    if (m_state.Fehler == 0)
+        ++m_state.Richtig;
+    if (m_state.Fehler == 1)
+        m_state.Fehler = 0;
+    m_display.SetCaption(DisplayControl::LabelRichtig, CounterText(m_state.Richtig, " richtig"));
+
+    if (!pause())
+        return;
+    DrawCase();
+    DrawLetter();
+    m_display.SetCaption(DisplayControl::LabelAnzeigeText, std::string());
+}
+
+bool Quiz::pause()
+{
+    struct PausingFlag {
+        explicit PausingFlag(bool& flag)
+            : m_flag(flag)
+        {
+            m_flag = true;
+        }
+        ~PausingFlag() { m_flag = false; }
+        bool& m_flag;
+    } pausing(m_pausing);
+
+    const auto end = m_runtime.Now() + kPause;
+    while (!m_runtime.HasEnded() && m_runtime.Now() < end)
+        m_runtime.DoEvents(end);
+    return !m_runtime.HasEnded();
+}
+
+} // namespace letterfibel

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "buchstaben.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace letterfibel {
+
+class Display;
+class RuntimeServices;
+
+struct DrillState {
+    int Nummer = 0; // letter on display; 0 until the first drill
+    int Art = 0;    // drilled row: 1 lowercase, 2 uppercase
+    std::int64_t Richtig = 0;
+    std::int64_t Falsch = 0;
+    int Fehler = 0; // 1 once the letter on display had a wrong click
+    int ModusGemischt = 0;
+};
+
+// The drill: its state, the three modes, the drawing of letters and the judging of answers.
+// Every operation writes its results to the display in a fixed order; an exception from the
+// display or a bounds check ends the operation there and leaves the fields as they are.
+class Quiz {
+public:
+    static constexpr std::string_view kLowercaseQuestion =
+        "Welcher griechische Kleinbuchstabe ist sichtbar ?";
+    static constexpr std::string_view kUppercaseQuestion =
+        "Welcher griechische Grossbuchstabe ist sichtbar ?";
+    static constexpr std::string_view kGreen = "&H00C000";
+    static constexpr std::string_view kRed = "&H000000FF";
+    static constexpr auto kPause = std::chrono::seconds(2);
+
+    Quiz(Display& display, RuntimeServices& runtime);
+
+    void Fill() { m_buchstaben.Fill(); }
+    void Init();
+    void StartKlein();
+    void StartGross();
+    void StartGemischt();
+    void DrawCase();
+    void DrawLetter();
+
+    // A click on a name button. Clicks during the pause after a right answer are not judged.
+    void AnswerClicked(std::string_view clickedName);
+    void PruefeAntwort(const std::string& rightName, const std::string& clickedName);
+
+    const DrillState& state() const { return m_state; }
+    const Buchstaben& buchstaben() const { return m_buchstaben; }
+    bool isPausing() const { return m_pausing; }
+
+private:
+    void startSingleCase(int art, std::string_view question);
+    void showCounters();
+    // Returns false when the program ended during the pause.
+    bool pause();
+
+    Display& m_display;
+    RuntimeServices& m_runtime;
+    Buchstaben m_buchstaben;
+    DrillState m_state;
+    bool m_pausing = false;
+};
+
+// Int(rnd * count + 1): a whole number from 1 to count for every rnd in [0, 1).
+int DrawNumber(double rnd, int count);
+
+} // namespace letterfibel

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Letterfibel (installing what it needs on Debian 12) and starts it.
+set -euo pipefail
+source "$(dirname "$0")/scripts/setup.sh"
+
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}"
+build="$LETTERFIBEL_ROOT/build"
+letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" --target letterfibel
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "Kein Bildschirm gefunden (DISPLAY ist leer); ohne Bildschirm starten Sie Letterfibel mit QT_QPA_PLATFORM=vnc $0 und öffnen es mit einem VNC-Betrachter auf Port 5900." >&2
+    exit 1
+fi
+exec "$build/app/letterfibel"

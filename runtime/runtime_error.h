@@ -1,0 +1,36 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace letterfibel {
+
+// The numbers are those a learner of the old runtime would recognise; the messages are German
+// because the window shows them to the user as they are.
+enum class ErrorCode {
+    InvalidCall = 5,
+    Overflow = 6,
+    SubscriptOutOfRange = 9,
+    TypeMismatch = 13,
+};
+
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(ErrorCode code);
+    RuntimeError(ErrorCode code, const std::string& detail);
+
+    ErrorCode code() const { return m_code; }
+
+private:
+    ErrorCode m_code;
+};
+
+class SubscriptError : public RuntimeError {
+public:
+    SubscriptError(int index, int lower, int upper);
+};
+
+// German text of an error, for the message the window shows.
+std::string errorText(ErrorCode code);
+
+} // namespace letterfibel

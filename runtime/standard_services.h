@@ -1,0 +1,21 @@
+#pragma once
+
+#include "runtime_services.h"
+
+#include <random>
+
+namespace letterfibel {
+
+// The parts of the runtime that the standard library provides. The event pump and the end of the
+// program belong to whoever owns the event loop.
+class StandardServices : public RuntimeServices {
+public:
+    void Randomize() override;
+    double Rnd() override;
+    Clock::time_point Now() override;
+
+private:
+    std::mt19937_64 m_generator;
+};
+
+} // namespace letterfibel

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Letterfibel and runs every test (installing what they need on Debian 12).
+#   ./test.sh              the normal build
+#   ./test.sh --sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+source "$(dirname "$0")/scripts/setup.sh"
+
+build="$LETTERFIBEL_ROOT/build"
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_WERROR=ON)
+if [ "${1:-}" = "--sanitize" ]; then
+    build="$LETTERFIBEL_ROOT/build-sanitize"
+    options=(-DCMAKE_BUILD_TYPE=Debug -DLETTERFIBEL_SANITIZE=ON -DLETTERFIBEL_WERROR=ON)
+fi
+
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}"
+letterfibel_configure "$build" "${options[@]}"
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

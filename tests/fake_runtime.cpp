@@ -1,0 +1,44 @@
+#include "fake_runtime.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace letterfibel::testing {
+
+double FakeRuntime::Rnd()
+{
+    if (randoms.empty())
+        throw std::logic_error("FakeRuntime: the test scripted too few random numbers");
+    const double value = randoms.front();
+    randoms.pop_front();
+    return value;
+}
+
+void FakeRuntime::DoEvents(Clock::time_point deadline)
+{
+    ++pumpCalls;
+    deadlinesSeen.push_back(deadline);
+    // Deliver what is due, one at a time, as the event loop would; actions may schedule more.
+    for (;;) {
+        auto due = std::find_if(m_scheduled.begin(), m_scheduled.end(),
+                                [this](const Scheduled& s) { return s.when <= now; });
+        if (due == m_scheduled.end() || ended)
+            break;
+        auto action = std::move(due->action);
+        m_scheduled.erase(due);
+        action();
+    }
+    now = std::min(now + pumpStep, std::max(deadline, now));
+}
+
+void FakeRuntime::scriptRandoms(std::initializer_list<double> values)
+{
+    randoms.insert(randoms.end(), values.begin(), values.end());
+}
+
+void FakeRuntime::at(Duration delay, std::function<void()> action)
+{
+    m_scheduled.push_back({now + delay, std::move(action)});
+}
+
+} // namespace letterfibel::testing

@@ -1,0 +1,271 @@
+#include "quiz_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace letterfibel;
+using namespace letterfibel::testing;
+using namespace std::chrono_literals;
+using enum letterfibel::DisplayControl;
+using Sets = std::vector<FakeDisplay::Set>;
+
+namespace {
+
+constexpr std::int32_t kRed = 255;
+constexpr std::int32_t kGreen = 49152;
+
+class Judging : public LoadedQuiz, public ::testing::Test {
+protected:
+    // A lowercase drill with the given letter on display and no sets recorded yet.
+    void startWith(int letter)
+    {
+        runtime.scriptRandoms({forLetter(letter)});
+        quiz.StartKlein();
+        display.sets.clear();
+    }
+};
+
+TEST_F(Judging, BeforeAnyDrillEveryNameIsWrongAgainstTheEmptyName)
+{
+    quiz.AnswerClicked("Alpha");
+    EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, ""),
+                                  caption(LabelFalsch, "1 falsch")}));
+    quiz.AnswerClicked("Omega");
+    EXPECT_EQ(display.caption(LabelFalsch), "2 falsch");
+    EXPECT_EQ(quiz.state().Fehler, 1);
+    EXPECT_EQ(quiz.state().Nummer, 0);
+}
+
+TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter)
+{
+    startWith(2);
+    quiz.AnswerClicked("Gamma");
+    EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed),
+                                  caption(LabelAnzeigeText, "Beta"), caption(LabelFalsch, "1 falsch")}));
+    EXPECT_EQ(quiz.state().Nummer, 2);
+    EXPECT_EQ(quiz.state().Fehler, 1);
+    EXPECT_EQ(runtime.pumpCalls, 0) << "a wrong click must not pause";
+}
+
+TEST_F(Judging, EveryWrongClickCounts)
+{
+    startWith(3);
+    for (int i = 1; i <= 12; ++i)
+        quiz.AnswerClicked("Delta");
+    EXPECT_EQ(display.caption(LabelFalsch), "12 falsch");
+    EXPECT_EQ(quiz.state().Falsch, 12);
+}
+
+TEST_F(Judging, ComparisonIsExactAndCaseSensitive)
+{
+    startWith(15);
+    for (const char* near : {"theta", "THETA", "Theta ", " Theta", "Thet"})
+        quiz.AnswerClicked(near);
+    EXPECT_EQ(quiz.state().Falsch, 5);
+    EXPECT_EQ(quiz.state().Richtig, 0);
+}
+
+TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter)
+{
+    startWith(15);
+    std::string richtigDuringPause;
+    runtime.at(1s, [&] { richtigDuringPause = display.caption(LabelRichtig); });
+    runtime.scriptRandoms({forLetter(7)});
+    quiz.AnswerClicked("Theta");
+
+    EXPECT_EQ(richtigDuringPause, "1 richtig");
+    EXPECT_EQ(display.sets,
+              (Sets{foreColor(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Theta"),
+                    caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "l"),
+                    caption(LabelAnzeigeText, "")}));
+    EXPECT_EQ(quiz.state().Nummer, 7);
+    EXPECT_FALSE(quiz.isPausing());
+}
+
+TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting)
+{
+    startWith(1);
+    quiz.AnswerClicked("Beta");
+    runtime.scriptRandoms({forLetter(2)});
+    quiz.AnswerClicked("Alpha");
+    EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
+    EXPECT_EQ(display.caption(LabelFalsch), "1 falsch");
+    EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen);
+    EXPECT_EQ(display.caption(LabelAnzeigeText), "");
+    EXPECT_EQ(quiz.state().Fehler, 0);
+
+    // The next letter starts without a mark.
+    runtime.scriptRandoms({forLetter(3)});
+    quiz.AnswerClicked("Beta");
+    EXPECT_EQ(display.caption(LabelRichtig), "1 richtig");
+}
+
+TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas)
+{
+    startWith(1);
+    runtime.scriptRandoms({forLetter(1)});
+    quiz.AnswerClicked("Alpha");
+    EXPECT_EQ(display.sets.back(), caption(LabelAnzeigeText, ""));
+    EXPECT_EQ(std::count_if(display.sets.begin(), display.sets.end(),
+                            [](const auto& s) { return s.isColour; }),
+              1);
+}
+
+TEST_F(Judging, PausePumpsEventsUntilTwoSecondsHavePassed)
+{
+    startWith(4);
+    runtime.pumpStep = 30ms;
+    const auto start = runtime.now;
+    runtime.scriptRandoms({forLetter(5)});
+    quiz.AnswerClicked("Delta");
+
+    EXPECT_GE(runtime.now - start, 2s);
+    EXPECT_LT(runtime.now - start, 2s + 30ms);
+    EXPECT_EQ(runtime.pumpCalls, 67); // ceil(2000 / 30)
+    for (const auto deadline : runtime.deadlinesSeen)
+        EXPECT_EQ(deadline, start + 2s);
+}
+
+TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly)
+{
+    startWith(4);
+    runtime.pumpStep = 2s;
+    runtime.scriptRandoms({forLetter(5)});
+    quiz.AnswerClicked("Delta");
+    EXPECT_EQ(runtime.pumpCalls, 1);
+    EXPECT_EQ(display.caption(LabelAnzeige), "e");
+}
+
+TEST_F(Judging, PauseAroundMidnightStillLastsTwoSeconds)
+{
+    // The clock is monotonic: 23:59:59 as a time of day would wrap to 0 a second later.
+    runtime.now = RuntimeServices::Clock::time_point(24h - 1s);
+    startWith(4);
+    runtime.pumpStep = 100ms;
+    runtime.scriptRandoms({forLetter(5)});
+    quiz.AnswerClicked("Delta");
+    EXPECT_EQ(runtime.now, RuntimeServices::Clock::time_point(24h + 1s));
+    EXPECT_EQ(runtime.pumpCalls, 20);
+}
+
+// Clicks that arrive during the pause, delivered nested by the pump.
+class ClicksDuringThePause : public Judging {
+protected:
+    void SetUp() override
+    {
+        startWith(6);
+        runtime.pumpStep = 100ms;
+    }
+};
+
+TEST_F(ClicksDuringThePause, ARepeatedRightClickIsNotJudged)
+{
+    runtime.at(50ms, [&] { quiz.AnswerClicked("Eta"); }); // the second click of a double click
+    runtime.at(1s, [&] { quiz.AnswerClicked("Eta"); });
+    runtime.scriptRandoms({forLetter(8)});
+    quiz.AnswerClicked("Eta");
+
+    EXPECT_EQ(quiz.state().Richtig, 1);
+    EXPECT_EQ(display.sets,
+              (Sets{foreColor(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Eta"),
+                    caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "m"),
+                    caption(LabelAnzeigeText, "")}));
+    EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter must be drawn";
+}
+
+TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter)
+{
+    runtime.at(500ms, [&] { quiz.AnswerClicked("Pi"); });
+    runtime.scriptRandoms({forLetter(8), forLetter(9)});
+    quiz.AnswerClicked("Eta");
+
+    EXPECT_EQ(quiz.state().Falsch, 0);
+    EXPECT_EQ(quiz.state().Fehler, 0);
+    EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen) << "nothing may have turned red";
+    quiz.AnswerClicked("My");
+    EXPECT_EQ(quiz.state().Richtig, 2) << "the next letter must start without a mark";
+}
+
+TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause)
+{
+    runtime.scriptRandoms({forLetter(8)});
+    quiz.AnswerClicked("Eta");
+    ASSERT_FALSE(quiz.isPausing());
+    quiz.AnswerClicked("Ny");
+    EXPECT_EQ(quiz.state().Falsch, 1);
+}
+
+TEST_F(ClicksDuringThePause, ModeClickStartsANewDrillAndThePauseStillDraws)
+{
+    runtime.at(1s, [&] { quiz.StartGemischt(); });
+    // Eta is right; then StartGemischt draws uppercase and letter 2; after the pause the
+    // outer judge draws lowercase and letter 3 with the mixed drill's state.
+    runtime.scriptRandoms({kUppercase, forLetter(2), kLowercase, forLetter(3)});
+    quiz.AnswerClicked("Eta");
+
+    EXPECT_EQ(quiz.state().ModusGemischt, 1);
+    EXPECT_EQ(quiz.state().Richtig, 0);
+    EXPECT_EQ(quiz.state().Art, 1);
+    EXPECT_EQ(quiz.state().Nummer, 3);
+    EXPECT_EQ(display.caption(Frame1), std::string(Quiz::kLowercaseQuestion));
+    EXPECT_EQ(display.caption(LabelAnzeige), "g");
+    EXPECT_EQ(display.caption(LabelAnzeigeText), "");
+    EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
+}
+
+TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause)
+{
+    runtime.at(700ms, [&] { runtime.End(); });
+    runtime.at(800ms, [&] { ADD_FAILURE() << "no event may be handled after the end"; });
+    quiz.AnswerClicked("Eta");
+
+    EXPECT_LT(runtime.now - RuntimeServices::Clock::time_point(std::chrono::hours(1000)), 1s);
+    EXPECT_EQ(display.sets.back(), caption(LabelRichtig, "1 richtig"));
+    EXPECT_EQ(quiz.state().Nummer, 6) << "no letter may be drawn after the end";
+    EXPECT_FALSE(quiz.isPausing());
+}
+
+// A set that fails ends the operation there; what was changed before stays changed.
+class FailingDisplay : public Judging {};
+
+TEST_F(FailingDisplay, WrongClickKeepsTheStateBeforeTheFailingSet)
+{
+    startWith(1);
+    display.failAtSet = 2; // the caption of LabelAnzeigeText
+    EXPECT_THROW(quiz.AnswerClicked("Beta"), std::runtime_error);
+    EXPECT_EQ(quiz.state().Falsch, 0);
+    EXPECT_EQ(quiz.state().Fehler, 0);
+    EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed)}));
+
+    display.failAtSet = 3; // the counter caption, after both fields changed
+    EXPECT_THROW(quiz.AnswerClicked("Beta"), std::runtime_error);
+    EXPECT_EQ(quiz.state().Falsch, 1);
+    EXPECT_EQ(quiz.state().Fehler, 1);
+}
+
+TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause)
+{
+    startWith(1);
+    runtime.pumpStep = 2s;
+    runtime.scriptRandoms({forLetter(9)});
+    display.failAtSet = 4; // the glyph of the next letter
+    EXPECT_THROW(quiz.AnswerClicked("Alpha"), std::runtime_error);
+    EXPECT_EQ(quiz.state().Richtig, 1);
+    EXPECT_EQ(quiz.state().Nummer, 9);
+    EXPECT_FALSE(quiz.isPausing()) << "a failure must not leave the name buttons dead";
+    EXPECT_EQ(display.caption(LabelAnzeigeText), "Alpha");
+}
+
+TEST_F(FailingDisplay, ModeStartStopsAtTheFailingSet)
+{
+    runtime.scriptRandoms({forLetter(4)});
+    display.failAtSet = 2; // LabelRichtig
+    EXPECT_THROW(quiz.StartGross(), std::runtime_error);
+    EXPECT_EQ(quiz.state().Art, 2);
+    EXPECT_EQ(quiz.state().Nummer, 0) << "no letter is drawn after the failure";
+    EXPECT_EQ(runtime.randoms.size(), 1u);
+}
+
+} // namespace

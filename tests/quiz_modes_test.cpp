@@ -1,0 +1,144 @@
+#include "quiz_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace letterfibel;
+using namespace letterfibel::testing;
+using enum letterfibel::DisplayControl;
+using Sets = std::vector<FakeDisplay::Set>;
+
+namespace {
+
+const std::string kLower(Quiz::kLowercaseQuestion);
+const std::string kUpper(Quiz::kUppercaseQuestion);
+
+class Modes : public LoadedQuiz, public ::testing::Test {};
+
+TEST_F(Modes, LoadSetsTheStartValuesAndTouchesNoControl)
+{
+    const DrillState& s = quiz.state();
+    EXPECT_EQ(s.Nummer, 0);
+    EXPECT_EQ(s.Art, 1);
+    EXPECT_EQ(s.Richtig, 0);
+    EXPECT_EQ(s.Falsch, 0);
+    EXPECT_EQ(s.Fehler, 0);
+    EXPECT_EQ(s.ModusGemischt, 0);
+    EXPECT_TRUE(display.sets.empty());
+    EXPECT_TRUE(runtime.randoms.empty());
+}
+
+TEST_F(Modes, StartKleinSetsQuestionCountersThenALowercaseGlyph)
+{
+    runtime.scriptRandoms({forLetter(2)});
+    quiz.StartKlein();
+    EXPECT_EQ(display.sets, (Sets{caption(Frame1, kLower), caption(LabelRichtig, "0 richtig"),
+                                  caption(LabelFalsch, "0 falsch"), caption(LabelAnzeige, "b")}));
+    EXPECT_EQ(quiz.state().Nummer, 2);
+    EXPECT_EQ(quiz.state().Art, 1);
+}
+
+TEST_F(Modes, StartGrossSetsTheUppercaseQuestionAndGlyph)
+{
+    runtime.scriptRandoms({forLetter(15)});
+    quiz.StartGross();
+    EXPECT_EQ(display.sets, (Sets{caption(Frame1, kUpper), caption(LabelRichtig, "0 richtig"),
+                                  caption(LabelFalsch, "0 falsch"), caption(LabelAnzeige, "Q")}));
+    EXPECT_EQ(quiz.state().Art, 2);
+    EXPECT_EQ(quiz.state().ModusGemischt, 0);
+}
+
+TEST_F(Modes, StartGemischtDrawsTheCaseBeforeTheLetter)
+{
+    runtime.scriptRandoms({kUppercase, forLetter(13)});
+    quiz.StartGemischt();
+    EXPECT_EQ(display.sets, (Sets{caption(Frame1, kUpper), caption(LabelRichtig, "0 richtig"),
+                                  caption(LabelFalsch, "0 falsch"), caption(LabelAnzeige, "F")}));
+    EXPECT_EQ(quiz.state().ModusGemischt, 1);
+    EXPECT_EQ(quiz.state().Art, 2);
+    EXPECT_EQ(quiz.state().Nummer, 13);
+}
+
+TEST_F(Modes, StartingADrillClearsTheScoreAndKeepsTheFeedback)
+{
+    runtime.scriptRandoms({forLetter(1)});
+    quiz.StartKlein();
+    quiz.AnswerClicked("Beta");
+    quiz.AnswerClicked("Gamma");
+    ASSERT_EQ(quiz.state().Falsch, 2);
+    display.sets.clear();
+
+    runtime.scriptRandoms({forLetter(4)});
+    quiz.StartGross();
+    EXPECT_EQ(quiz.state().Falsch, 0);
+    EXPECT_EQ(quiz.state().Fehler, 0);
+    EXPECT_EQ(display.caption(LabelFalsch), "0 falsch");
+    EXPECT_EQ(display.caption(Frame1), kUpper);
+    for (const auto& set : display.sets)
+        EXPECT_NE(set.control, LabelAnzeigeText) << "a new drill must leave the feedback alone";
+}
+
+TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong)
+{
+    runtime.pumpStep = std::chrono::seconds(2);
+    runtime.scriptRandoms({forLetter(1)});
+    quiz.StartKlein();
+    for (int i = 0; i < 3; ++i)
+        quiz.AnswerClicked("Omega");
+    // The first right answer follows the misses and does not count.
+    for (int i = 0; i < 6; ++i) {
+        runtime.scriptRandoms({forLetter(1)});
+        quiz.AnswerClicked("Alpha");
+    }
+    ASSERT_EQ(display.caption(LabelRichtig), "5 richtig");
+    ASSERT_EQ(display.caption(LabelFalsch), "3 falsch");
+
+    runtime.scriptRandoms({forLetter(5)});
+    quiz.StartGross();
+    EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
+    EXPECT_EQ(display.caption(LabelFalsch), "0 falsch");
+    EXPECT_EQ(display.caption(LabelAnzeige), "E");
+}
+
+TEST_F(Modes, DrawCaseDoesNothingOutsideAMixedDrill)
+{
+    quiz.DrawCase();
+    EXPECT_TRUE(display.sets.empty());
+    EXPECT_EQ(quiz.state().Art, 1);
+}
+
+TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown)
+{
+    runtime.pumpStep = std::chrono::seconds(2);
+    runtime.scriptRandoms({kLowercase, forLetter(1)});
+    quiz.StartGemischt();
+    const double cases[] = {kUppercase, kLowercase, kUppercase, kUppercase, 0.0, 0.9999999};
+    for (double drawnCase : cases) {
+        const int letter = quiz.state().Nummer;
+        const std::string glyph = display.caption(LabelAnzeige);
+        const std::string& lowercase = quiz.buchstaben().Cell(letter, 1);
+        EXPECT_EQ(display.caption(Frame1), glyph == lowercase ? kLower : kUpper);
+
+        runtime.scriptRandoms({drawnCase, forLetter(letter % 15 + 1)});
+        quiz.AnswerClicked(quiz.buchstaben().Cell(letter, 3));
+    }
+    EXPECT_TRUE(runtime.randoms.empty());
+}
+
+TEST_F(Modes, RandomNumbersAtTheEdgesDrawTheFirstAndLastLetter)
+{
+    runtime.scriptRandoms({0.0});
+    quiz.StartKlein();
+    EXPECT_EQ(quiz.state().Nummer, 1);
+    EXPECT_EQ(display.caption(LabelAnzeige), "a");
+
+    runtime.scriptRandoms({std::nextafter(1.0, 0.0), std::nextafter(1.0, 0.0)});
+    quiz.StartGemischt();
+    EXPECT_EQ(quiz.state().Art, 2);
+    EXPECT_EQ(quiz.state().Nummer, 15);
+    EXPECT_EQ(display.caption(LabelAnzeige), "Q");
+}
+
+} // namespace
