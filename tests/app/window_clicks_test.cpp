@@ -1,0 +1,144 @@
+#include "window_fixture.h"
+
+#include <QMessageBox>
+
+using namespace letterfibel::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 192, 0);
+const QString kLowercaseQuestion = QStringLiteral("Welcher griechische Kleinbuchstabe ist sichtbar ?");
+const QString kUppercaseQuestion = QStringLiteral("Welcher griechische Grossbuchstabe ist sichtbar ?");
+
+using WindowClicks = WindowTest;
+
+TEST_F(WindowClicks, NameClickBeforeAnyDrillIsWrongAgainstNothing)
+{
+    click("CommandAl");
+    EXPECT_EQ(text("LabelAnzeigeText"), QString());
+    EXPECT_EQ(textColour("LabelAnzeigeText"), kRed);
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("1 falsch"));
+}
+
+TEST_F(WindowClicks, WrongThenRightThenThePauseAndTheNextLetter)
+{
+    runtime.scriptRandoms({forLetter(2)});
+    click("CommandKlein");
+    EXPECT_EQ(question(), kLowercaseQuestion);
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("β"));
+
+    click("CommandGa");
+    EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Beta"));
+    EXPECT_EQ(textColour("LabelAnzeigeText"), kRed);
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("1 falsch"));
+
+    QString feedbackDuringPause;
+    runtime.at(1s, [&] { feedbackDuringPause = text("LabelAnzeigeText"); });
+    runtime.scriptRandoms({forLetter(15)});
+    click("CommandBe");
+    EXPECT_EQ(feedbackDuringPause, QStringLiteral("Beta"));
+    EXPECT_EQ(textColour("LabelAnzeigeText"), kGreen);
+    EXPECT_EQ(text("LabelAnzeigeText"), QString());
+    EXPECT_EQ(text("LabelRichtig"), QStringLiteral("0 richtig"));
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("ϑ"));
+
+    runtime.scriptRandoms({forLetter(3)});
+    click("CommandTh");
+    EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
+}
+
+TEST_F(WindowClicks, MixedDrillShowsTheQuestionOfTheCaseDrawn)
+{
+    runtime.scriptRandoms({0.75, forLetter(13)});
+    click("CommandGemischt");
+    EXPECT_EQ(question(), kUppercaseQuestion);
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("Φ"));
+
+    runtime.scriptRandoms({0.25, forLetter(13)});
+    click("CommandPh");
+    EXPECT_EQ(question(), kLowercaseQuestion);
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("φ"));
+}
+
+TEST_F(WindowClicks, DoubleClickOnTheRightNameCountsOnce)
+{
+    runtime.scriptRandoms({forLetter(1)});
+    click("CommandKlein");
+    runtime.at(100ms, [&] { click("CommandAl"); });
+    runtime.at(200ms, [&] { click("CommandBe"); });
+    runtime.scriptRandoms({forLetter(4)});
+    click("CommandAl");
+    EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("0 falsch"));
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("δ"));
+    EXPECT_TRUE(runtime.randoms.empty());
+}
+
+TEST_F(WindowClicks, ModeClickDuringThePauseStartsTheNewDrillAndThePauseStillDraws)
+{
+    runtime.scriptRandoms({forLetter(1)});
+    click("CommandKlein");
+    click("CommandBe");
+    runtime.at(1s, [&] { click("CommandGross"); });
+    runtime.scriptRandoms({forLetter(7), forLetter(8)});
+    click("CommandAl");
+    EXPECT_EQ(question(), kUppercaseQuestion);
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("Μ"));
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("0 falsch"));
+    EXPECT_EQ(text("LabelAnzeigeText"), QString());
+}
+
+TEST_F(WindowClicks, EndeDuringThePauseDrawsNoMoreLetters)
+{
+    runtime.scriptRandoms({forLetter(1)});
+    click("CommandKlein");
+    runtime.at(500ms, [&] { click("CommandEnde"); });
+    click("CommandAl");
+    EXPECT_TRUE(runtime.ended);
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("α"));
+    EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Alpha"));
+}
+
+TEST_F(WindowClicks, ClosingTheWindowDuringThePauseEndsItCleanly)
+{
+    window.show();
+    runtime.scriptRandoms({forLetter(1)});
+    click("CommandKlein");
+    runtime.at(500ms, [&] { window.close(); });
+    click("CommandAl");
+    EXPECT_TRUE(runtime.ended);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("α")) << "no letter after the window closed";
+}
+
+TEST_F(WindowClicks, ClicksOnLabelsAndTheFrameChangeNothing)
+{
+    for (const char* name : {"Label1", "Label2", "Frame1", "LabelAnzeige", "LabelAnzeigeText",
+                             "LabelRichtig", "LabelFalsch"})
+        QTest::mouseClick(find(name), Qt::LeftButton);
+    QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("0 falsch"));
+    EXPECT_EQ(question(), QString());
+    EXPECT_FALSE(runtime.ended);
+}
+
+TEST_F(WindowClicks, AFailingHandlerShowsAMessageAndTheProgramGoesOn)
+{
+    // A broken random source draws letter number 106: the table's bounds check stops it.
+    runtime.scriptRandoms({7.0});
+    click("CommandGross");
+    auto* message = window.findChild<QMessageBox*>(QStringLiteral("FehlerMeldung"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(QStringLiteral("Index außerhalb des gültigen Bereichs")));
+    EXPECT_EQ(question(), kUppercaseQuestion) << "steps before the failure keep their effect";
+    EXPECT_EQ(text("LabelAnzeige"), QString());
+    message->close();
+
+    runtime.scriptRandoms({forLetter(2)});
+    click("CommandKlein");
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("β"));
+}
+
+} // namespace
