@@ -15,8 +15,7 @@
 
 namespace {
 
-QFont controlFont(const ControlSpec& spec)
-{
+QFont controlFont(const ControlSpec& spec) {
     QFont font;
     // Liberation Sans is metric-compatible with Arial and also carries the Greek letters that
     // stand in for the Symbol font.
@@ -26,14 +25,12 @@ QFont controlFont(const ControlSpec& spec)
     return font;
 }
 
-QRect pixelRect(const ControlSpec& spec)
-{
-    return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                 spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
+QRect pixelRect(const ControlSpec& spec) {
+    return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
+                 spec.height / kTwipsPerPixel);
 }
 
-void paintButtonFace(QWidget* widget)
-{
+void paintButtonFace(QWidget* widget) {
     widget->setBackgroundRole(QPalette::Button);
     widget->setAutoFillBackground(true);
 }
@@ -42,26 +39,24 @@ void paintButtonFace(QWidget* widget)
 
 FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     : QWidget(parent)
-    , m_runtime(runtime)
-{
+    , m_runtime(runtime) {
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QStringLiteral("Letterfibel"));
     setFixedSize(kClientWidth, kClientHeight);
     paintButtonFace(this);
 
     createControls();
-    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{
-        control<QGroupBox>("Frame1"), control<QLabel>("LabelAnzeige"),
-        control<QLabel>("LabelAnzeigeText"), control<QLabel>("LabelRichtig"),
-        control<QLabel>("LabelFalsch")});
+    m_display = std::make_unique<WidgetDisplay>(
+        WidgetDisplay::Controls{control<QGroupBox>("Frame1"), control<QLabel>("LabelAnzeige"),
+                                control<QLabel>("LabelAnzeigeText"),
+                                control<QLabel>("LabelRichtig"), control<QLabel>("LabelFalsch")});
     m_quiz = std::make_unique<letterfibel::Quiz>(*m_display, m_runtime);
     wireButtons();
 
     Form_Load();
 }
 
-void FormHaupt::createControls()
-{
+void FormHaupt::createControls() {
     std::vector<std::pair<int, QPushButton*>> tabOrder;
     QGroupBox* frame1 = nullptr;
     for (const ControlSpec& spec : formHauptControls()) {
@@ -109,8 +104,7 @@ void FormHaupt::createControls()
     tabOrder.front().second->setFocus();
 }
 
-void FormHaupt::wireButtons()
-{
+void FormHaupt::wireButtons() {
     using Handler = void (FormHaupt::*)();
     const std::pair<const char*, Handler> wiring[] = {
         {"CommandKlein", &FormHaupt::CommandKlein_Click},
@@ -137,15 +131,13 @@ void FormHaupt::wireButtons()
         connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
 }
 
-template <typename T> T* FormHaupt::control(const char* name) const
-{
+template <typename T> T* FormHaupt::control(const char* name) const {
     T* found = findChild<T*>(QString::fromUtf8(name));
     Q_ASSERT(found);
     return found;
 }
 
-template <typename Action> void FormHaupt::runHandler(Action&& action) noexcept
-{
+template <typename Action> void FormHaupt::runHandler(Action&& action) noexcept {
     try {
         action();
     } catch (const std::exception& error) {
@@ -155,27 +147,24 @@ template <typename Action> void FormHaupt::runHandler(Action&& action) noexcept
     }
 }
 
-void FormHaupt::showError(const QString& what)
-{
+void FormHaupt::showError(const QString& what) {
     // Not modal to the program: a nested pause keeps running, and so does the drill afterwards.
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                tr("Diese Aktion wurde abgebrochen:\n%1").arg(what),
-                                QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(),
+                        tr("Diese Aktion wurde abgebrochen:\n%1").arg(what), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("FehlerMeldung"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
-void FormHaupt::closeEvent(QCloseEvent* event)
-{
+void FormHaupt::closeEvent(QCloseEvent* event) {
     // A pause may be running below us; ending the runtime lets it unwind without touching
     // the controls again.
     runHandler([this] { m_runtime.End(); });
     event->accept();
 }
 
-void FormHaupt::Form_Load()
-{
+void FormHaupt::Form_Load() {
     runHandler([this] {
         m_quiz->Fill();
         m_quiz->Init();
@@ -183,43 +172,68 @@ void FormHaupt::Form_Load()
     });
 }
 
-void FormHaupt::CommandKlein_Click()
-{
+void FormHaupt::CommandKlein_Click() {
     runHandler([this] { m_quiz->StartKlein(); });
 }
 
-void FormHaupt::CommandGross_Click()
-{
+void FormHaupt::CommandGross_Click() {
     runHandler([this] { m_quiz->StartGross(); });
 }
 
-void FormHaupt::CommandGemischt_Click()
-{
+void FormHaupt::CommandGemischt_Click() {
     runHandler([this] { m_quiz->StartGemischt(); });
 }
 
-void FormHaupt::CommandEnde_Click()
-{
+void FormHaupt::CommandEnde_Click() {
     runHandler([this] { m_runtime.End(); });
 }
 
-void FormHaupt::judge(std::string_view name)
-{
+void FormHaupt::judge(std::string_view name) {
     runHandler([this, name] { m_quiz->AnswerClicked(name); });
 }
 
-void FormHaupt::CommandAl_Click() { judge("Alpha"); }
-void FormHaupt::CommandBe_Click() { judge("Beta"); }
-void FormHaupt::CommandGa_Click() { judge("Gamma"); }
-void FormHaupt::CommandDe_Click() { judge("Delta"); }
-void FormHaupt::CommandEp_Click() { judge("Epsilon"); }
-void FormHaupt::CommandEt_Click() { judge("Eta"); }
-void FormHaupt::CommandTh_Click() { judge("Theta"); }
-void FormHaupt::CommandLa_Click() { judge("Lambda"); }
-void FormHaupt::CommandMy_Click() { judge("My"); }
-void FormHaupt::CommandNy_Click() { judge("Ny"); }
-void FormHaupt::CommandPi_Click() { judge("Pi"); }
-void FormHaupt::CommandRh_Click() { judge("Rho"); }
-void FormHaupt::CommandSi_Click() { judge("Sigma"); }
-void FormHaupt::CommandPh_Click() { judge("Phi"); }
-void FormHaupt::CommandOm_Click() { judge("Omega"); }
+void FormHaupt::CommandAl_Click() {
+    judge("Alpha");
+}
+void FormHaupt::CommandBe_Click() {
+    judge("Beta");
+}
+void FormHaupt::CommandGa_Click() {
+    judge("Gamma");
+}
+void FormHaupt::CommandDe_Click() {
+    judge("Delta");
+}
+void FormHaupt::CommandEp_Click() {
+    judge("Epsilon");
+}
+void FormHaupt::CommandEt_Click() {
+    judge("Eta");
+}
+void FormHaupt::CommandTh_Click() {
+    judge("Theta");
+}
+void FormHaupt::CommandLa_Click() {
+    judge("Lambda");
+}
+void FormHaupt::CommandMy_Click() {
+    judge("My");
+}
+void FormHaupt::CommandNy_Click() {
+    judge("Ny");
+}
+void FormHaupt::CommandPi_Click() {
+    judge("Pi");
+}
+void FormHaupt::CommandRh_Click() {
+    judge("Rho");
+}
+void FormHaupt::CommandSi_Click() {
+    judge("Sigma");
+}
+void FormHaupt::CommandPh_Click() {
+    judge("Phi");
+}
+void FormHaupt::CommandOm_Click() {
+    judge("Omega");
+}

@@ -45,7 +45,6 @@ constexpr std::array<ControlSpec, 26> kControls{{
 
 } // namespace
 
-const std::array<ControlSpec, 26>& formHauptControls()
-{
+const std::array<ControlSpec, 26>& formHauptControls() {
     return kControls;
 }

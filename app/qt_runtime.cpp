@@ -4,12 +4,10 @@
 #include <QEventLoop>
 #include <QTimer>
 
-void QtRuntime::DoEvents(Clock::time_point deadline)
-{
+void QtRuntime::DoEvents(Clock::time_point deadline) {
     // A nested loop that sleeps until an event or the deadline: the pause costs no CPU, and a
     // precise timer keeps it from ending up to 5 % late as Qt's default coarse timer may.
-    const auto remaining =
-        std::chrono::ceil<std::chrono::milliseconds>(deadline - Now()).count();
+    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Now()).count();
     QEventLoop loop;
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
@@ -19,8 +17,7 @@ void QtRuntime::DoEvents(Clock::time_point deadline)
     loop.exec();
 }
 
-void QtRuntime::End()
-{
+void QtRuntime::End() {
     m_ended = true;
     // exit() leaves every running event loop, the pause's nested one included.
     QCoreApplication::exit(0);

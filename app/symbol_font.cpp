@@ -19,8 +19,7 @@ constexpr char16_t kLowercase[26] = {
 
 } // namespace
 
-QString greekFromSymbolText(const std::string& symbolText)
-{
+QString greekFromSymbolText(const std::string& symbolText) {
     QString greek;
     greek.reserve(static_cast<qsizetype>(symbolText.size()));
     for (const char c : symbolText) {

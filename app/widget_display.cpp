@@ -7,27 +7,22 @@
 
 using letterfibel::DisplayControl;
 
-QColor colorFromNumber(std::int32_t colour)
-{
+QColor colorFromNumber(std::int32_t colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
                   static_cast<int>((bits >> 16) & 0xFF));
 }
 
-void setTextColour(QWidget* widget, const QColor& colour)
-{
+void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(widget->foregroundRole(), colour);
     widget->setPalette(palette);
 }
 
 WidgetDisplay::WidgetDisplay(const Controls& controls)
-    : m_controls(controls)
-{
-}
+    : m_controls(controls) {}
 
-void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text)
-{
+void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text) {
     switch (control) {
     case DisplayControl::Frame1:
         m_controls.frame1->setTitle(QString::fromStdString(text));
@@ -47,13 +42,11 @@ void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text)
     }
 }
 
-void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour)
-{
+void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour) {
     setTextColour(widget(control), colorFromNumber(colour));
 }
 
-QWidget* WidgetDisplay::widget(DisplayControl control) const
-{
+QWidget* WidgetDisplay::widget(DisplayControl control) const {
     switch (control) {
     case DisplayControl::Frame1:
         return m_controls.frame1;

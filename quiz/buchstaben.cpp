@@ -33,16 +33,14 @@ constexpr std::array<Entry, Buchstaben::kDrilled> kEntries{{
     {'J', 'Q', "Theta"},
 }};
 
-void checkBounds(int index, int upper)
-{
+void checkBounds(int index, int upper) {
     if (index < 0 || index > upper)
         throw SubscriptError(index, 0, upper);
 }
 
 } // namespace
 
-void Buchstaben::Fill()
-{
+void Buchstaben::Fill() {
     int letter = 1;
     for (const Entry& entry : kEntries) {
         auto& cells = m_cells.at(static_cast<std::size_t>(letter));
@@ -53,8 +51,7 @@ void Buchstaben::Fill()
     }
 }
 
-const std::string& Buchstaben::Cell(int letter, int row) const
-{
+const std::string& Buchstaben::Cell(int letter, int row) const {
     checkBounds(letter, kLetters - 1);
     checkBounds(row, kRows - 1);
     return m_cells[static_cast<std::size_t>(letter)][static_cast<std::size_t>(row)];

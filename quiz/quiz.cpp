@@ -8,8 +8,7 @@
 
 namespace letterfibel {
 
-int DrawNumber(double rnd, int count)
-{
+int DrawNumber(double rnd, int count) {
     // floor(rnd * count + 1) would round 2 * 0.99999999999999989 + 1 up to 3; adding the 1 after
     // the floor keeps the result inside 1 to count for every rnd below 1.
     return static_cast<int>(std::floor(rnd * count)) + 1;
@@ -17,30 +16,24 @@ int DrawNumber(double rnd, int count)
 
 Quiz::Quiz(Display& display, RuntimeServices& runtime)
     : m_display(display)
-    , m_runtime(runtime)
-{
-}
+    , m_runtime(runtime) {}
 
-void Quiz::Init()
-{
+void Quiz::Init() {
     m_state.Richtig = 0;
     m_state.Falsch = 0;
     m_state.Fehler = 0;
     m_state.Art = Buchstaben::kLowercaseRow;
 }
 
-void Quiz::StartKlein()
-{
+void Quiz::StartKlein() {
     startSingleCase(Buchstaben::kLowercaseRow, kLowercaseQuestion);
 }
 
-void Quiz::StartGross()
-{
+void Quiz::StartGross() {
     startSingleCase(Buchstaben::kUppercaseRow, kUppercaseQuestion);
 }
 
-void Quiz::startSingleCase(int art, std::string_view question)
-{
+void Quiz::startSingleCase(int art, std::string_view question) {
     m_state.Richtig = 0;
     m_state.Falsch = 0;
     m_state.Fehler = 0;
@@ -51,8 +44,7 @@ void Quiz::startSingleCase(int art, std::string_view question)
     DrawLetter();
 }
 
-void Quiz::StartGemischt()
-{
+void Quiz::StartGemischt() {
     m_state.Richtig = 0;
     m_state.Falsch = 0;
     m_state.Fehler = 0;
@@ -62,8 +54,7 @@ void Quiz::StartGemischt()
     DrawLetter();
 }
 
-void Quiz::DrawCase()
-{
+void Quiz::DrawCase() {
     if (m_state.ModusGemischt != 1)
         return;
     m_state.Art = DrawNumber(m_runtime.Rnd(), 2);
@@ -73,21 +64,18 @@ void Quiz::DrawCase()
         m_display.SetCaption(DisplayControl::Frame1, std::string(kUppercaseQuestion));
 }
 
-void Quiz::DrawLetter()
-{
+void Quiz::DrawLetter() {
     m_state.Nummer = DrawNumber(m_runtime.Rnd(), Buchstaben::kDrilled);
     m_display.SetCaption(DisplayControl::LabelAnzeige,
                          m_buchstaben.Cell(m_state.Nummer, m_state.Art));
 }
 
-void Quiz::showCounters()
-{
+void Quiz::showCounters() {
     m_display.SetCaption(DisplayControl::LabelRichtig, CounterText(m_state.Richtig, " richtig"));
     m_display.SetCaption(DisplayControl::LabelFalsch, CounterText(m_state.Falsch, " falsch"));
 }
 
-void Quiz::AnswerClicked(std::string_view clickedName)
-{
+void Quiz::AnswerClicked(std::string_view clickedName) {
     // The letter on display has already been answered; judging again would score it twice.
     if (m_pausing)
         return;
@@ -95,8 +83,7 @@ void Quiz::AnswerClicked(std::string_view clickedName)
     PruefeAntwort(m_buchstaben.Cell(m_state.Nummer, Buchstaben::kNameRow), name);
 }
 
-void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clickedName)
-{
+void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clickedName) {
     if (clickedName != rightName) {
         m_display.SetForeColor(DisplayControl::LabelAnzeigeText, TextToWholeNumber(kRed));
         m_display.SetCaption(DisplayControl::LabelAnzeigeText, rightName);
@@ -121,12 +108,10 @@ void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clicke
     m_display.SetCaption(DisplayControl::LabelAnzeigeText, std::string());
 }
 
-bool Quiz::pause()
-{
+bool Quiz::pause() {
     struct PausingFlag {
         explicit PausingFlag(bool& flag)
-            : m_flag(flag)
-        {
+            : m_flag(flag) {
             m_flag = true;
         }
         ~PausingFlag() { m_flag = false; }

@@ -2,8 +2,7 @@
 
 namespace letterfibel {
 
-std::string errorText(ErrorCode code)
-{
+std::string errorText(ErrorCode code) {
     switch (code) {
     case ErrorCode::InvalidCall:
         return "Ungültiger Prozeduraufruf oder ungültiges Argument";
@@ -19,21 +18,15 @@ std::string errorText(ErrorCode code)
 
 RuntimeError::RuntimeError(ErrorCode code)
     : std::runtime_error(errorText(code))
-    , m_code(code)
-{
-}
+    , m_code(code) {}
 
 RuntimeError::RuntimeError(ErrorCode code, const std::string& detail)
     : std::runtime_error(errorText(code) + " (" + detail + ")")
-    , m_code(code)
-{
-}
+    , m_code(code) {}
 
 SubscriptError::SubscriptError(int index, int lower, int upper)
     : RuntimeError(ErrorCode::SubscriptOutOfRange, std::to_string(index) + " liegt nicht in " +
                                                        std::to_string(lower) + " bis " +
-                                                       std::to_string(upper))
-{
-}
+                                                       std::to_string(upper)) {}
 
 } // namespace letterfibel

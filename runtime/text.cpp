@@ -7,8 +7,7 @@
 
 namespace letterfibel {
 
-std::string CharToText(int code)
-{
+std::string CharToText(int code) {
     if (code < 0 || code > 255)
         throw RuntimeError(ErrorCode::InvalidCall, "Zeichencode " + std::to_string(code));
     const auto byte = static_cast<unsigned char>(code);
@@ -20,8 +19,7 @@ std::string CharToText(int code)
 
 namespace {
 
-std::string_view trimBlanks(std::string_view text)
-{
+std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return {};
@@ -29,15 +27,13 @@ std::string_view trimBlanks(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-bool startsWithHexPrefix(std::string_view text)
-{
+bool startsWithHexPrefix(std::string_view text) {
     return text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h');
 }
 
 } // namespace
 
-std::int32_t TextToWholeNumber(std::string_view text)
-{
+std::int32_t TextToWholeNumber(std::string_view text) {
     const std::string_view number = trimBlanks(text);
     const std::string quoted = "\"" + std::string(text) + "\"";
     if (number.empty())
@@ -73,8 +69,7 @@ std::int32_t TextToWholeNumber(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
-std::string CounterText(std::int64_t count, std::string_view word)
-{
+std::string CounterText(std::int64_t count, std::string_view word) {
     std::string text = std::to_string(count);
     text += word;
     return text;

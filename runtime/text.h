@@ -6,7 +6,8 @@
 
 namespace letterfibel {
 
-// A one-character text (UTF-8) from a character code 0 to 255; other codes are an InvalidCall error.
+// A one-character text (UTF-8) from a character code 0 to 255; other codes are an InvalidCall
+// error.
 std::string CharToText(int code);
 
 // Whole number from text, decimal or in the "&H" hexadecimal form ("&H00C000" is 49152).

@@ -9,7 +9,7 @@ LETTERFIBEL_PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2
-    xvfb xdotool x11-utils libx11-dev
+    xvfb xdotool x11-utils libx11-dev imagemagick
 )
 
 letterfibel_install_packages() {

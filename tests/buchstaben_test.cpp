@@ -13,8 +13,7 @@ protected:
     Buchstaben table;
 };
 
-TEST_F(FilledTable, CornersAndUnusedPlacesAreEmpty)
-{
+TEST_F(FilledTable, CornersAndUnusedPlacesAreEmpty) {
     EXPECT_EQ(table.Cell(0, 3), "");
     EXPECT_EQ(table.Cell(16, 3), "");
     EXPECT_EQ(table.Cell(0, 0), "");
@@ -23,8 +22,7 @@ TEST_F(FilledTable, CornersAndUnusedPlacesAreEmpty)
         EXPECT_EQ(table.Cell(letter, 0), "") << letter;
 }
 
-TEST_F(FilledTable, ThetaComesLastAndUsesTheVariantGlyphs)
-{
+TEST_F(FilledTable, ThetaComesLastAndUsesTheVariantGlyphs) {
     EXPECT_EQ(table.Cell(15, 1), "J");
     EXPECT_EQ(table.Cell(15, 2), "Q");
     EXPECT_EQ(table.Cell(15, 3), "Theta");
@@ -33,13 +31,12 @@ TEST_F(FilledTable, ThetaComesLastAndUsesTheVariantGlyphs)
     EXPECT_EQ(table.Cell(13, 3), "Phi");
 }
 
-TEST_F(FilledTable, HoldsEveryLetterInDrawingOrder)
-{
+TEST_F(FilledTable, HoldsEveryLetterInDrawingOrder) {
     const char* expected[][3] = {
-        {"a", "A", "Alpha"}, {"b", "B", "Beta"},    {"g", "G", "Gamma"}, {"d", "D", "Delta"},
+        {"a", "A", "Alpha"},   {"b", "B", "Beta"},  {"g", "G", "Gamma"},  {"d", "D", "Delta"},
         {"e", "E", "Epsilon"}, {"h", "H", "Eta"},   {"l", "L", "Lambda"}, {"m", "M", "My"},
-        {"n", "N", "Ny"},    {"p", "P", "Pi"},      {"r", "R", "Rho"},   {"s", "S", "Sigma"},
-        {"j", "F", "Phi"},   {"w", "W", "Omega"},   {"J", "Q", "Theta"},
+        {"n", "N", "Ny"},      {"p", "P", "Pi"},    {"r", "R", "Rho"},    {"s", "S", "Sigma"},
+        {"j", "F", "Phi"},     {"w", "W", "Omega"}, {"J", "Q", "Theta"},
     };
     for (int letter = 1; letter <= 15; ++letter)
         for (int row = 1; row <= 3; ++row)
@@ -47,8 +44,7 @@ TEST_F(FilledTable, HoldsEveryLetterInDrawingOrder)
                 << "cell (" << letter << ", " << row << ")";
 }
 
-TEST_F(FilledTable, ReadsOutsideTheBoundsThrowASubscriptError)
-{
+TEST_F(FilledTable, ReadsOutsideTheBoundsThrowASubscriptError) {
     for (auto [letter, row] : {std::pair{-1, 1}, {100, 1}, {1, -1}, {1, 4}, {1000000, 3}}) {
         try {
             table.Cell(letter, row);
@@ -59,8 +55,7 @@ TEST_F(FilledTable, ReadsOutsideTheBoundsThrowASubscriptError)
     }
 }
 
-TEST(EmptyTable, IsEmptyUntilFilled)
-{
+TEST(EmptyTable, IsEmptyUntilFilled) {
     const Buchstaben table;
     EXPECT_EQ(table.Cell(1, 3), "");
     EXPECT_EQ(table.Cell(15, 1), "");

@@ -5,8 +5,7 @@
 namespace letterfibel::testing {
 
 namespace {
-const char* controlName(DisplayControl control)
-{
+const char* controlName(DisplayControl control) {
     switch (control) {
     case DisplayControl::Frame1:
         return "Frame1";
@@ -23,51 +22,43 @@ const char* controlName(DisplayControl control)
 }
 } // namespace
 
-void FakeDisplay::record(Set set)
-{
+void FakeDisplay::record(Set set) {
     if (failAtSet > 0 && --failAtSet == 0)
         throw std::runtime_error(std::string("set failed on ") + controlName(set.control));
     sets.push_back(std::move(set));
 }
 
-void FakeDisplay::SetCaption(DisplayControl control, const std::string& text)
-{
+void FakeDisplay::SetCaption(DisplayControl control, const std::string& text) {
     record(testing::caption(control, text));
 }
 
-void FakeDisplay::SetForeColor(DisplayControl control, std::int32_t colour)
-{
+void FakeDisplay::SetForeColor(DisplayControl control, std::int32_t colour) {
     record(testing::foreColor(control, colour));
 }
 
-std::string FakeDisplay::caption(DisplayControl control) const
-{
+std::string FakeDisplay::caption(DisplayControl control) const {
     for (auto it = sets.rbegin(); it != sets.rend(); ++it)
         if (it->control == control && !it->isColour)
             return it->text;
     return {};
 }
 
-std::optional<std::int32_t> FakeDisplay::colour(DisplayControl control) const
-{
+std::optional<std::int32_t> FakeDisplay::colour(DisplayControl control) const {
     for (auto it = sets.rbegin(); it != sets.rend(); ++it)
         if (it->control == control && it->isColour)
             return it->colour;
     return std::nullopt;
 }
 
-FakeDisplay::Set caption(DisplayControl control, std::string text)
-{
+FakeDisplay::Set caption(DisplayControl control, std::string text) {
     return {control, false, std::move(text), 0};
 }
 
-FakeDisplay::Set foreColor(DisplayControl control, std::int32_t colour)
-{
+FakeDisplay::Set foreColor(DisplayControl control, std::int32_t colour) {
     return {control, true, {}, colour};
 }
 
-void PrintTo(const FakeDisplay::Set& set, std::ostream* os)
-{
+void PrintTo(const FakeDisplay::Set& set, std::ostream* os) {
     *os << controlName(set.control);
     if (set.isColour)
         *os << ".ForeColor = " << set.colour;

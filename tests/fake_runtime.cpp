@@ -5,8 +5,7 @@
 
 namespace letterfibel::testing {
 
-double FakeRuntime::Rnd()
-{
+double FakeRuntime::Rnd() {
     if (randoms.empty())
         throw std::logic_error("FakeRuntime: the test scripted too few random numbers");
     const double value = randoms.front();
@@ -14,8 +13,7 @@ double FakeRuntime::Rnd()
     return value;
 }
 
-void FakeRuntime::DoEvents(Clock::time_point deadline)
-{
+void FakeRuntime::DoEvents(Clock::time_point deadline) {
     ++pumpCalls;
     deadlinesSeen.push_back(deadline);
     // Deliver what is due, one at a time, as the event loop would; actions may schedule more.
@@ -31,13 +29,11 @@ void FakeRuntime::DoEvents(Clock::time_point deadline)
     now = std::min(now + pumpStep, std::max(deadline, now));
 }
 
-void FakeRuntime::scriptRandoms(std::initializer_list<double> values)
-{
+void FakeRuntime::scriptRandoms(std::initializer_list<double> values) {
     randoms.insert(randoms.end(), values.begin(), values.end());
 }
 
-void FakeRuntime::at(Duration delay, std::function<void()> action)
-{
+void FakeRuntime::at(Duration delay, std::function<void()> action) {
     m_scheduled.push_back({now + delay, std::move(action)});
 }
 

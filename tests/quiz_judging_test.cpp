@@ -19,16 +19,14 @@ constexpr std::int32_t kGreen = 49152;
 class Judging : public LoadedQuiz, public ::testing::Test {
 protected:
     // A lowercase drill with the given letter on display and no sets recorded yet.
-    void startWith(int letter)
-    {
+    void startWith(int letter) {
         runtime.scriptRandoms({forLetter(letter)});
         quiz.StartKlein();
         display.sets.clear();
     }
 };
 
-TEST_F(Judging, BeforeAnyDrillEveryNameIsWrongAgainstTheEmptyName)
-{
+TEST_F(Judging, BeforeAnyDrillEveryNameIsWrongAgainstTheEmptyName) {
     quiz.AnswerClicked("Alpha");
     EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, ""),
                                   caption(LabelFalsch, "1 falsch")}));
@@ -38,19 +36,18 @@ TEST_F(Judging, BeforeAnyDrillEveryNameIsWrongAgainstTheEmptyName)
     EXPECT_EQ(quiz.state().Nummer, 0);
 }
 
-TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter)
-{
+TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter) {
     startWith(2);
     quiz.AnswerClicked("Gamma");
-    EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed),
-                                  caption(LabelAnzeigeText, "Beta"), caption(LabelFalsch, "1 falsch")}));
+    EXPECT_EQ(display.sets,
+              (Sets{foreColor(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, "Beta"),
+                    caption(LabelFalsch, "1 falsch")}));
     EXPECT_EQ(quiz.state().Nummer, 2);
     EXPECT_EQ(quiz.state().Fehler, 1);
     EXPECT_EQ(runtime.pumpCalls, 0) << "a wrong click must not pause";
 }
 
-TEST_F(Judging, EveryWrongClickCounts)
-{
+TEST_F(Judging, EveryWrongClickCounts) {
     startWith(3);
     for (int i = 1; i <= 12; ++i)
         quiz.AnswerClicked("Delta");
@@ -58,8 +55,7 @@ TEST_F(Judging, EveryWrongClickCounts)
     EXPECT_EQ(quiz.state().Falsch, 12);
 }
 
-TEST_F(Judging, ComparisonIsExactAndCaseSensitive)
-{
+TEST_F(Judging, ComparisonIsExactAndCaseSensitive) {
     startWith(15);
     for (const char* near : {"theta", "THETA", "Theta ", " Theta", "Thet"})
         quiz.AnswerClicked(near);
@@ -67,8 +63,7 @@ TEST_F(Judging, ComparisonIsExactAndCaseSensitive)
     EXPECT_EQ(quiz.state().Richtig, 0);
 }
 
-TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter)
-{
+TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter) {
     startWith(15);
     std::string richtigDuringPause;
     runtime.at(1s, [&] { richtigDuringPause = display.caption(LabelRichtig); });
@@ -84,8 +79,7 @@ TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter)
     EXPECT_FALSE(quiz.isPausing());
 }
 
-TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting)
-{
+TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting) {
     startWith(1);
     quiz.AnswerClicked("Beta");
     runtime.scriptRandoms({forLetter(2)});
@@ -102,8 +96,7 @@ TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting)
     EXPECT_EQ(display.caption(LabelRichtig), "1 richtig");
 }
 
-TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas)
-{
+TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas) {
     startWith(1);
     runtime.scriptRandoms({forLetter(1)});
     quiz.AnswerClicked("Alpha");
@@ -113,8 +106,7 @@ TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas)
               1);
 }
 
-TEST_F(Judging, PausePumpsEventsUntilTwoSecondsHavePassed)
-{
+TEST_F(Judging, PausePumpsEventsUntilTwoSecondsHavePassed) {
     startWith(4);
     runtime.pumpStep = 30ms;
     const auto start = runtime.now;
@@ -128,8 +120,7 @@ TEST_F(Judging, PausePumpsEventsUntilTwoSecondsHavePassed)
         EXPECT_EQ(deadline, start + 2s);
 }
 
-TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly)
-{
+TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly) {
     startWith(4);
     runtime.pumpStep = 2s;
     runtime.scriptRandoms({forLetter(5)});
@@ -138,8 +129,7 @@ TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly)
     EXPECT_EQ(display.caption(LabelAnzeige), "e");
 }
 
-TEST_F(Judging, PauseAroundMidnightStillLastsTwoSeconds)
-{
+TEST_F(Judging, PauseAroundMidnightStillLastsTwoSeconds) {
     // The clock is monotonic: 23:59:59 as a time of day would wrap to 0 a second later.
     runtime.now = RuntimeServices::Clock::time_point(24h - 1s);
     startWith(4);
@@ -153,15 +143,13 @@ TEST_F(Judging, PauseAroundMidnightStillLastsTwoSeconds)
 // Clicks that arrive during the pause, delivered nested by the pump.
 class ClicksDuringThePause : public Judging {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         startWith(6);
         runtime.pumpStep = 100ms;
     }
 };
 
-TEST_F(ClicksDuringThePause, ARepeatedRightClickIsNotJudged)
-{
+TEST_F(ClicksDuringThePause, ARepeatedRightClickIsNotJudged) {
     runtime.at(50ms, [&] { quiz.AnswerClicked("Eta"); }); // the second click of a double click
     runtime.at(1s, [&] { quiz.AnswerClicked("Eta"); });
     runtime.scriptRandoms({forLetter(8)});
@@ -175,8 +163,7 @@ TEST_F(ClicksDuringThePause, ARepeatedRightClickIsNotJudged)
     EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter must be drawn";
 }
 
-TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter)
-{
+TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter) {
     runtime.at(500ms, [&] { quiz.AnswerClicked("Pi"); });
     runtime.scriptRandoms({forLetter(8), forLetter(9)});
     quiz.AnswerClicked("Eta");
@@ -188,8 +175,7 @@ TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter)
     EXPECT_EQ(quiz.state().Richtig, 2) << "the next letter must start without a mark";
 }
 
-TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause)
-{
+TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause) {
     runtime.scriptRandoms({forLetter(8)});
     quiz.AnswerClicked("Eta");
     ASSERT_FALSE(quiz.isPausing());
@@ -197,8 +183,7 @@ TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause)
     EXPECT_EQ(quiz.state().Falsch, 1);
 }
 
-TEST_F(ClicksDuringThePause, ModeClickStartsANewDrillAndThePauseStillDraws)
-{
+TEST_F(ClicksDuringThePause, ModeClickStartsANewDrillAndThePauseStillDraws) {
     runtime.at(1s, [&] { quiz.StartGemischt(); });
     // Eta is right; then StartGemischt draws uppercase and letter 2; after the pause the
     // outer judge draws lowercase and letter 3 with the mixed drill's state.
@@ -215,8 +200,7 @@ TEST_F(ClicksDuringThePause, ModeClickStartsANewDrillAndThePauseStillDraws)
     EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
 }
 
-TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause)
-{
+TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause) {
     runtime.at(700ms, [&] { runtime.End(); });
     runtime.at(800ms, [&] { ADD_FAILURE() << "no event may be handled after the end"; });
     quiz.AnswerClicked("Eta");
@@ -230,8 +214,7 @@ TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause)
 // A set that fails ends the operation there; what was changed before stays changed.
 class FailingDisplay : public Judging {};
 
-TEST_F(FailingDisplay, WrongClickKeepsTheStateBeforeTheFailingSet)
-{
+TEST_F(FailingDisplay, WrongClickKeepsTheStateBeforeTheFailingSet) {
     startWith(1);
     display.failAtSet = 2; // the caption of LabelAnzeigeText
     EXPECT_THROW(quiz.AnswerClicked("Beta"), std::runtime_error);
@@ -245,8 +228,7 @@ TEST_F(FailingDisplay, WrongClickKeepsTheStateBeforeTheFailingSet)
     EXPECT_EQ(quiz.state().Fehler, 1);
 }
 
-TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause)
-{
+TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause) {
     startWith(1);
     runtime.pumpStep = 2s;
     runtime.scriptRandoms({forLetter(9)});
@@ -258,8 +240,7 @@ TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause)
     EXPECT_EQ(display.caption(LabelAnzeigeText), "Alpha");
 }
 
-TEST_F(FailingDisplay, ModeStartStopsAtTheFailingSet)
-{
+TEST_F(FailingDisplay, ModeStartStopsAtTheFailingSet) {
     runtime.scriptRandoms({forLetter(4)});
     display.failAtSet = 2; // LabelRichtig
     EXPECT_THROW(quiz.StartGross(), std::runtime_error);

@@ -17,8 +17,7 @@ const std::string kUpper(Quiz::kUppercaseQuestion);
 
 class Modes : public LoadedQuiz, public ::testing::Test {};
 
-TEST_F(Modes, LoadSetsTheStartValuesAndTouchesNoControl)
-{
+TEST_F(Modes, LoadSetsTheStartValuesAndTouchesNoControl) {
     const DrillState& s = quiz.state();
     EXPECT_EQ(s.Nummer, 0);
     EXPECT_EQ(s.Art, 1);
@@ -30,8 +29,7 @@ TEST_F(Modes, LoadSetsTheStartValuesAndTouchesNoControl)
     EXPECT_TRUE(runtime.randoms.empty());
 }
 
-TEST_F(Modes, StartKleinSetsQuestionCountersThenALowercaseGlyph)
-{
+TEST_F(Modes, StartKleinSetsQuestionCountersThenALowercaseGlyph) {
     runtime.scriptRandoms({forLetter(2)});
     quiz.StartKlein();
     EXPECT_EQ(display.sets, (Sets{caption(Frame1, kLower), caption(LabelRichtig, "0 richtig"),
@@ -40,8 +38,7 @@ TEST_F(Modes, StartKleinSetsQuestionCountersThenALowercaseGlyph)
     EXPECT_EQ(quiz.state().Art, 1);
 }
 
-TEST_F(Modes, StartGrossSetsTheUppercaseQuestionAndGlyph)
-{
+TEST_F(Modes, StartGrossSetsTheUppercaseQuestionAndGlyph) {
     runtime.scriptRandoms({forLetter(15)});
     quiz.StartGross();
     EXPECT_EQ(display.sets, (Sets{caption(Frame1, kUpper), caption(LabelRichtig, "0 richtig"),
@@ -50,8 +47,7 @@ TEST_F(Modes, StartGrossSetsTheUppercaseQuestionAndGlyph)
     EXPECT_EQ(quiz.state().ModusGemischt, 0);
 }
 
-TEST_F(Modes, StartGemischtDrawsTheCaseBeforeTheLetter)
-{
+TEST_F(Modes, StartGemischtDrawsTheCaseBeforeTheLetter) {
     runtime.scriptRandoms({kUppercase, forLetter(13)});
     quiz.StartGemischt();
     EXPECT_EQ(display.sets, (Sets{caption(Frame1, kUpper), caption(LabelRichtig, "0 richtig"),
@@ -61,8 +57,7 @@ TEST_F(Modes, StartGemischtDrawsTheCaseBeforeTheLetter)
     EXPECT_EQ(quiz.state().Nummer, 13);
 }
 
-TEST_F(Modes, StartingADrillClearsTheScoreAndKeepsTheFeedback)
-{
+TEST_F(Modes, StartingADrillClearsTheScoreAndKeepsTheFeedback) {
     runtime.scriptRandoms({forLetter(1)});
     quiz.StartKlein();
     quiz.AnswerClicked("Beta");
@@ -80,8 +75,7 @@ TEST_F(Modes, StartingADrillClearsTheScoreAndKeepsTheFeedback)
         EXPECT_NE(set.control, LabelAnzeigeText) << "a new drill must leave the feedback alone";
 }
 
-TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong)
-{
+TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong) {
     runtime.pumpStep = std::chrono::seconds(2);
     runtime.scriptRandoms({forLetter(1)});
     quiz.StartKlein();
@@ -102,15 +96,13 @@ TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong)
     EXPECT_EQ(display.caption(LabelAnzeige), "E");
 }
 
-TEST_F(Modes, DrawCaseDoesNothingOutsideAMixedDrill)
-{
+TEST_F(Modes, DrawCaseDoesNothingOutsideAMixedDrill) {
     quiz.DrawCase();
     EXPECT_TRUE(display.sets.empty());
     EXPECT_EQ(quiz.state().Art, 1);
 }
 
-TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown)
-{
+TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown) {
     runtime.pumpStep = std::chrono::seconds(2);
     runtime.scriptRandoms({kLowercase, forLetter(1)});
     quiz.StartGemischt();
@@ -127,8 +119,7 @@ TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown)
     EXPECT_TRUE(runtime.randoms.empty());
 }
 
-TEST_F(Modes, RandomNumbersAtTheEdgesDrawTheFirstAndLastLetter)
-{
+TEST_F(Modes, RandomNumbersAtTheEdgesDrawTheFirstAndLastLetter) {
     runtime.scriptRandoms({0.0});
     quiz.StartKlein();
     EXPECT_EQ(quiz.state().Nummer, 1);

@@ -7,8 +7,7 @@
 namespace letterfibel::testing {
 
 // A random number that draws letter number n (1 to 15).
-constexpr double forLetter(int n)
-{
+constexpr double forLetter(int n) {
     return (n - 0.5) / 15.0;
 }
 constexpr double kLowercase = 0.25;
@@ -16,8 +15,7 @@ constexpr double kUppercase = 0.75;
 
 // An engine as the window has it after loading: table filled, start values set.
 struct LoadedQuiz {
-    LoadedQuiz()
-    {
+    LoadedQuiz() {
         quiz.Fill();
         quiz.Init();
     }

@@ -20,8 +20,7 @@ public:
     bool HasEnded() const override { return false; }
 };
 
-TEST(Rnd, StaysInsideZeroToOneAndCoversTheRange)
-{
+TEST(Rnd, StaysInsideZeroToOneAndCoversTheRange) {
     Services services;
     services.Randomize();
     double lowest = 1.0;
@@ -37,8 +36,7 @@ TEST(Rnd, StaysInsideZeroToOneAndCoversTheRange)
     EXPECT_GT(highest, 0.999);
 }
 
-TEST(Rnd, SeedingFromTheClockGivesADifferentSequence)
-{
+TEST(Rnd, SeedingFromTheClockGivesADifferentSequence) {
     Services first;
     Services second;
     // Unseeded generators agree, as the runtime's did before seeding.
@@ -49,8 +47,7 @@ TEST(Rnd, SeedingFromTheClockGivesADifferentSequence)
     EXPECT_NE(first.Rnd(), second.Rnd());
 }
 
-TEST(Clock, IsMonotonic)
-{
+TEST(Clock, IsMonotonic) {
     Services services;
     auto previous = services.Now();
     for (int i = 0; i < 1000; ++i) {
@@ -60,8 +57,7 @@ TEST(Clock, IsMonotonic)
     }
 }
 
-TEST(DrawNumber, GivesOneToCountForTheEdgesOfTheRange)
-{
+TEST(DrawNumber, GivesOneToCountForTheEdgesOfTheRange) {
     const double belowOneDouble = std::nextafter(1.0, 0.0);
     const double belowOneFloat = std::nextafter(1.0f, 0.0f);
     for (int count : {2, 15}) {
@@ -72,16 +68,14 @@ TEST(DrawNumber, GivesOneToCountForTheEdgesOfTheRange)
     }
 }
 
-TEST(DrawNumber, SplitsTheRangeIntoEqualParts)
-{
+TEST(DrawNumber, SplitsTheRangeIntoEqualParts) {
     for (int n = 1; n <= 15; ++n) {
         EXPECT_EQ(DrawNumber((n - 1) / 15.0, 15), n);
         EXPECT_EQ(DrawNumber(std::nextafter(n / 15.0, 0.0), 15), n);
     }
 }
 
-TEST(DrawNumber, IsRoughlyUniformOnTheRealSequence)
-{
+TEST(DrawNumber, IsRoughlyUniformOnTheRealSequence) {
     Services services;
     services.Randomize();
     std::array<int, 16> counts{};

@@ -13,15 +13,13 @@ struct NumberRow {
     std::int32_t expected;
 };
 
-void PrintTo(const NumberRow& row, std::ostream* os)
-{
+void PrintTo(const NumberRow& row, std::ostream* os) {
     *os << '"' << row.text << '"';
 }
 
 class TextToWholeNumberTest : public ::testing::TestWithParam<NumberRow> {};
 
-TEST_P(TextToWholeNumberTest, ConvertsTheNumber)
-{
+TEST_P(TextToWholeNumberTest, ConvertsTheNumber) {
     EXPECT_EQ(TextToWholeNumber(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
@@ -36,10 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberRow{"smallest", "-2147483648", -2147483647 - 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero)
-{
-    for (const char* text : {"", " ", "abc", "12a", "&H", "&HXYZ", "&H12G", "1 2", "+-1", "--1",
-                             "0x10"}) {
+TEST(TextToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
+    for (const char* text :
+         {"", " ", "abc", "12a", "&H", "&HXYZ", "&H12G", "1 2", "+-1", "--1", "0x10"}) {
         try {
             TextToWholeNumber(text);
             ADD_FAILURE() << '"' << text << "\" was accepted as a number";
@@ -49,8 +46,7 @@ TEST(TextToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero)
     }
 }
 
-TEST(TextToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow)
-{
+TEST(TextToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
     for (const char* text : {"2147483648", "-2147483649", "&H100000000", "99999999999999999999"}) {
         try {
             TextToWholeNumber(text);
@@ -61,8 +57,7 @@ TEST(TextToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow)
     }
 }
 
-TEST(CharToText, GivesOneCharacterForEveryCode)
-{
+TEST(CharToText, GivesOneCharacterForEveryCode) {
     EXPECT_EQ(CharToText(97), "a");
     EXPECT_EQ(CharToText(74), "J");
     EXPECT_EQ(CharToText(0), std::string(1, '\0'));
@@ -70,8 +65,7 @@ TEST(CharToText, GivesOneCharacterForEveryCode)
     EXPECT_EQ(CharToText(255), "\xC3\xBF");
 }
 
-TEST(CharToText, CodesOutsideTheCharacterSetAreAnInvalidCall)
-{
+TEST(CharToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
     for (int code : {-1, 256, 1000}) {
         try {
             CharToText(code);
@@ -82,8 +76,7 @@ TEST(CharToText, CodesOutsideTheCharacterSetAreAnInvalidCall)
     }
 }
 
-TEST(CounterText, IsTheDecimalCountFollowedByTheWord)
-{
+TEST(CounterText, IsTheDecimalCountFollowedByTheWord) {
     EXPECT_EQ(CounterText(0, " richtig"), "0 richtig");
     EXPECT_EQ(CounterText(0, " falsch"), "0 falsch");
     EXPECT_EQ(CounterText(12, " falsch"), "12 falsch");
@@ -91,11 +84,11 @@ TEST(CounterText, IsTheDecimalCountFollowedByTheWord)
     EXPECT_EQ(CounterText(9876543210LL, " falsch"), "9876543210 falsch");
 }
 
-TEST(RuntimeErrorText, SubscriptErrorIsTypedAndNamesTheIndex)
-{
+TEST(RuntimeErrorText, SubscriptErrorIsTypedAndNamesTheIndex) {
     const SubscriptError error(100, 0, 99);
     EXPECT_EQ(error.code(), ErrorCode::SubscriptOutOfRange);
-    EXPECT_STREQ(error.what(), "Index außerhalb des gültigen Bereichs (100 liegt nicht in 0 bis 99)");
+    EXPECT_STREQ(error.what(),
+                 "Index außerhalb des gültigen Bereichs (100 liegt nicht in 0 bis 99)");
 }
 
 } // namespace

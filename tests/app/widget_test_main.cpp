@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Widget tests need no screen; the offscreen platform renders into memory.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

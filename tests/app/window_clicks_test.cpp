@@ -9,21 +9,21 @@ namespace {
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 192, 0);
-const QString kLowercaseQuestion = QStringLiteral("Welcher griechische Kleinbuchstabe ist sichtbar ?");
-const QString kUppercaseQuestion = QStringLiteral("Welcher griechische Grossbuchstabe ist sichtbar ?");
+const QString kLowercaseQuestion =
+    QStringLiteral("Welcher griechische Kleinbuchstabe ist sichtbar ?");
+const QString kUppercaseQuestion =
+    QStringLiteral("Welcher griechische Grossbuchstabe ist sichtbar ?");
 
 using WindowClicks = WindowTest;
 
-TEST_F(WindowClicks, NameClickBeforeAnyDrillIsWrongAgainstNothing)
-{
+TEST_F(WindowClicks, NameClickBeforeAnyDrillIsWrongAgainstNothing) {
     click("CommandAl");
     EXPECT_EQ(text("LabelAnzeigeText"), QString());
     EXPECT_EQ(textColour("LabelAnzeigeText"), kRed);
     EXPECT_EQ(text("LabelFalsch"), QStringLiteral("1 falsch"));
 }
 
-TEST_F(WindowClicks, WrongThenRightThenThePauseAndTheNextLetter)
-{
+TEST_F(WindowClicks, WrongThenRightThenThePauseAndTheNextLetter) {
     runtime.scriptRandoms({forLetter(2)});
     click("CommandKlein");
     EXPECT_EQ(question(), kLowercaseQuestion);
@@ -49,8 +49,7 @@ TEST_F(WindowClicks, WrongThenRightThenThePauseAndTheNextLetter)
     EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
 }
 
-TEST_F(WindowClicks, MixedDrillShowsTheQuestionOfTheCaseDrawn)
-{
+TEST_F(WindowClicks, MixedDrillShowsTheQuestionOfTheCaseDrawn) {
     runtime.scriptRandoms({0.75, forLetter(13)});
     click("CommandGemischt");
     EXPECT_EQ(question(), kUppercaseQuestion);
@@ -62,8 +61,7 @@ TEST_F(WindowClicks, MixedDrillShowsTheQuestionOfTheCaseDrawn)
     EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("φ"));
 }
 
-TEST_F(WindowClicks, DoubleClickOnTheRightNameCountsOnce)
-{
+TEST_F(WindowClicks, DoubleClickOnTheRightNameCountsOnce) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     runtime.at(100ms, [&] { click("CommandAl"); });
@@ -76,8 +74,7 @@ TEST_F(WindowClicks, DoubleClickOnTheRightNameCountsOnce)
     EXPECT_TRUE(runtime.randoms.empty());
 }
 
-TEST_F(WindowClicks, ModeClickDuringThePauseStartsTheNewDrillAndThePauseStillDraws)
-{
+TEST_F(WindowClicks, ModeClickDuringThePauseStartsTheNewDrillAndThePauseStillDraws) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     click("CommandBe");
@@ -90,8 +87,7 @@ TEST_F(WindowClicks, ModeClickDuringThePauseStartsTheNewDrillAndThePauseStillDra
     EXPECT_EQ(text("LabelAnzeigeText"), QString());
 }
 
-TEST_F(WindowClicks, EndeDuringThePauseDrawsNoMoreLetters)
-{
+TEST_F(WindowClicks, EndeDuringThePauseDrawsNoMoreLetters) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     runtime.at(500ms, [&] { click("CommandEnde"); });
@@ -101,8 +97,7 @@ TEST_F(WindowClicks, EndeDuringThePauseDrawsNoMoreLetters)
     EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Alpha"));
 }
 
-TEST_F(WindowClicks, ClosingTheWindowDuringThePauseEndsItCleanly)
-{
+TEST_F(WindowClicks, ClosingTheWindowDuringThePauseEndsItCleanly) {
     window.show();
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
@@ -113,8 +108,7 @@ TEST_F(WindowClicks, ClosingTheWindowDuringThePauseEndsItCleanly)
     EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("α")) << "no letter after the window closed";
 }
 
-TEST_F(WindowClicks, ClicksOnLabelsAndTheFrameChangeNothing)
-{
+TEST_F(WindowClicks, ClicksOnLabelsAndTheFrameChangeNothing) {
     for (const char* name : {"Label1", "Label2", "Frame1", "LabelAnzeige", "LabelAnzeigeText",
                              "LabelRichtig", "LabelFalsch"})
         QTest::mouseClick(find(name), Qt::LeftButton);
@@ -124,8 +118,7 @@ TEST_F(WindowClicks, ClicksOnLabelsAndTheFrameChangeNothing)
     EXPECT_FALSE(runtime.ended);
 }
 
-TEST_F(WindowClicks, AFailingHandlerShowsAMessageAndTheProgramGoesOn)
-{
+TEST_F(WindowClicks, AFailingHandlerShowsAMessageAndTheProgramGoesOn) {
     // A broken random source draws letter number 106: the table's bounds check stops it.
     runtime.scriptRandoms({7.0});
     click("CommandGross");

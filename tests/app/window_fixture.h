@@ -16,17 +16,17 @@ namespace letterfibel::testing {
 // while the pause pumps, and clicks delivered from inside the pause.
 class WindowTest : public ::testing::Test {
 protected:
-    template <typename T = QWidget> T* find(const char* name) const
-    {
+    template <typename T = QWidget> T* find(const char* name) const {
         T* widget = window.findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
     QString text(const char* labelName) const { return find<QLabel>(labelName)->text(); }
     QString question() const { return find<QGroupBox>("Frame1")->title(); }
-    void click(const char* buttonName) { QTest::mouseClick(find<QPushButton>(buttonName), Qt::LeftButton); }
-    QColor textColour(const char* name) const
-    {
+    void click(const char* buttonName) {
+        QTest::mouseClick(find<QPushButton>(buttonName), Qt::LeftButton);
+    }
+    QColor textColour(const char* name) const {
         const QWidget* widget = find(name);
         return widget->palette().color(widget->foregroundRole());
     }
@@ -35,8 +35,7 @@ protected:
     FormHaupt window{runtime};
 };
 
-inline double forLetter(int n)
-{
+inline double forLetter(int n) {
     return (n - 0.5) / 15.0;
 }
 

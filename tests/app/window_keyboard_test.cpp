@@ -7,41 +7,37 @@ using namespace letterfibel::testing;
 namespace {
 
 const char* const kTabOrder[] = {
-    "CommandEnde", "CommandAl", "CommandBe", "CommandGa", "CommandDe", "CommandEp", "CommandEt",
-    "CommandTh", "CommandLa", "CommandMy", "CommandNy", "CommandPi", "CommandRh", "CommandSi",
-    "CommandPh", "CommandOm", "CommandKlein", "CommandGross", "CommandGemischt",
+    "CommandEnde", "CommandAl",    "CommandBe",    "CommandGa",       "CommandDe",
+    "CommandEp",   "CommandEt",    "CommandTh",    "CommandLa",       "CommandMy",
+    "CommandNy",   "CommandPi",    "CommandRh",    "CommandSi",       "CommandPh",
+    "CommandOm",   "CommandKlein", "CommandGross", "CommandGemischt",
 };
 
 class WindowKeyboard : public WindowTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    std::string focused() const
-    {
+    std::string focused() const {
         QWidget* widget = QApplication::focusWidget();
         return widget ? widget->objectName().toStdString() : std::string("(none)");
     }
 };
 
-TEST_F(WindowKeyboard, FocusStartsOnEnde)
-{
+TEST_F(WindowKeyboard, FocusStartsOnEnde) {
     EXPECT_EQ(focused(), "CommandEnde");
 }
 
-TEST_F(WindowKeyboard, TabRunsThroughTheButtonsAndWrapsAround)
-{
+TEST_F(WindowKeyboard, TabRunsThroughTheButtonsAndWrapsAround) {
     for (std::size_t i = 1; i <= std::size(kTabOrder); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(focused(), kTabOrder[i % std::size(kTabOrder)]) << "after Tab number " << i;
     }
 }
 
-TEST_F(WindowKeyboard, ShiftTabRunsTheReverseWay)
-{
+TEST_F(WindowKeyboard, ShiftTabRunsTheReverseWay) {
     for (std::size_t i = 1; i <= std::size(kTabOrder); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(focused(), kTabOrder[(std::size(kTabOrder) - i) % std::size(kTabOrder)])
@@ -49,21 +45,18 @@ TEST_F(WindowKeyboard, ShiftTabRunsTheReverseWay)
     }
 }
 
-TEST_F(WindowKeyboard, LabelsAndTheFrameNeverTakeFocus)
-{
+TEST_F(WindowKeyboard, LabelsAndTheFrameNeverTakeFocus) {
     for (QLabel* label : window.findChildren<QLabel*>())
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
     EXPECT_EQ(find("Frame1")->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(WindowKeyboard, SpaceAtStartEndsTheProgram)
-{
+TEST_F(WindowKeyboard, SpaceAtStartEndsTheProgram) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(runtime.ended);
 }
 
-TEST_F(WindowKeyboard, SpaceOnANameButtonJudgesIt)
-{
+TEST_F(WindowKeyboard, SpaceOnANameButtonJudgesIt) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     find("CommandBe")->setFocus();
@@ -72,8 +65,7 @@ TEST_F(WindowKeyboard, SpaceOnANameButtonJudgesIt)
     EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Alpha"));
 }
 
-TEST_F(WindowKeyboard, ReturnDoesNotClickAnything)
-{
+TEST_F(WindowKeyboard, ReturnDoesNotClickAnything) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     find("CommandBe")->setFocus();

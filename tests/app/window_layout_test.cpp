@@ -22,8 +22,7 @@ constexpr Qt::Alignment L = Qt::AlignLeft;
 constexpr Qt::Alignment R = Qt::AlignRight;
 constexpr Qt::Alignment C = Qt::AlignHCenter;
 
-QRect nameButton(int column, int row)
-{
+QRect nameButton(int column, int row) {
     return {40 + 136 * column, 232 + 48 * row, 105, 25};
 }
 
@@ -50,14 +49,27 @@ const Expected kExpected[] = {
     {"CommandSi", "QPushButton", "FormHaupt", nameButton(2, 2), 13, false, C, "Sigma"},
     {"CommandPh", "QPushButton", "FormHaupt", nameButton(3, 2), 13, false, C, "Phi"},
     {"CommandOm", "QPushButton", "FormHaupt", nameButton(4, 2), 13, false, C, "Omega"},
-    {"CommandKlein", "QPushButton", "FormHaupt", {40, 416, 185, 33}, 13, true, C, "Kleinbuchstaben"},
-    {"CommandGross", "QPushButton", "FormHaupt", {272, 416, 185, 33}, 13, true, C, "Großbuchstaben"},
+    {"CommandKlein",
+     "QPushButton",
+     "FormHaupt",
+     {40, 416, 185, 33},
+     13,
+     true,
+     C,
+     "Kleinbuchstaben"},
+    {"CommandGross",
+     "QPushButton",
+     "FormHaupt",
+     {272, 416, 185, 33},
+     13,
+     true,
+     C,
+     "Großbuchstaben"},
     {"CommandGemischt", "QPushButton", "FormHaupt", {504, 416, 185, 33}, 13, true, C, "Gemischt"},
     {"CommandEnde", "QPushButton", "FormHaupt", {272, 496, 185, 33}, 11, false, C, "Ende"},
 };
 
-QString captionOf(const QWidget* widget)
-{
+QString captionOf(const QWidget* widget) {
     if (auto* label = qobject_cast<const QLabel*>(widget))
         return label->text();
     if (auto* button = qobject_cast<const QPushButton*>(widget))
@@ -69,8 +81,7 @@ QString captionOf(const QWidget* widget)
 
 using WindowLayout = WindowTest;
 
-TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption)
-{
+TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
     EXPECT_EQ(window.findChildren<QLabel*>().size() + window.findChildren<QGroupBox*>().size() +
                   window.findChildren<QPushButton*>().size(),
               26);
@@ -100,16 +111,14 @@ TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption)
     }
 }
 
-TEST_F(WindowLayout, WindowHasItsTitleAndAFixedClientArea)
-{
+TEST_F(WindowLayout, WindowHasItsTitleAndAFixedClientArea) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Letterfibel"));
     EXPECT_EQ(window.size(), QSize(741, 592));
     EXPECT_EQ(window.minimumSize(), QSize(741, 592));
     EXPECT_EQ(window.maximumSize(), QSize(741, 592));
 }
 
-TEST_F(WindowLayout, CountersAndFeedbackHaveTheirColours)
-{
+TEST_F(WindowLayout, CountersAndFeedbackHaveTheirColours) {
     EXPECT_EQ(textColour("LabelRichtig"), QColor(0, 0xC0, 0));
     EXPECT_EQ(textColour("LabelFalsch"), QColor(0xFF, 0, 0));
     EXPECT_EQ(textColour("LabelAnzeigeText"), QColor(0, 0xFF, 0));
@@ -117,16 +126,14 @@ TEST_F(WindowLayout, CountersAndFeedbackHaveTheirColours)
     EXPECT_EQ(textColour("CommandAl"), window.palette().color(QPalette::ButtonText));
 }
 
-TEST_F(WindowLayout, CountersAreDrawnInFrontOfTheOverlappingFeedback)
-{
+TEST_F(WindowLayout, CountersAreDrawnInFrontOfTheOverlappingFeedback) {
     const QObjectList& order = find("Frame1")->children();
     const auto at = [&](const char* name) { return order.indexOf(find(name)); };
     EXPECT_GT(at("LabelRichtig"), at("LabelAnzeigeText"));
     EXPECT_GT(at("LabelFalsch"), at("LabelAnzeigeText"));
 }
 
-TEST_F(WindowLayout, FirstViewShowsNoLetterAndNoQuestion)
-{
+TEST_F(WindowLayout, FirstViewShowsNoLetterAndNoQuestion) {
     EXPECT_EQ(question(), QString());
     EXPECT_EQ(text("LabelAnzeige"), QString());
     EXPECT_EQ(text("LabelAnzeigeText"), QString());
@@ -136,8 +143,7 @@ TEST_F(WindowLayout, FirstViewShowsNoLetterAndNoQuestion)
     EXPECT_EQ(runtime.randomizeCalls, 1) << "loading seeds the random sequence once";
 }
 
-TEST_F(WindowLayout, EveryTextFitsItsBoxOnOneLine)
-{
+TEST_F(WindowLayout, EveryTextFitsItsBoxOnOneLine) {
     runtime.scriptRandoms({forLetter(5)});
     click("CommandGross");
     QLabel* feedback = find<QLabel>("LabelAnzeigeText");
@@ -148,24 +154,24 @@ TEST_F(WindowLayout, EveryTextFitsItsBoxOnOneLine)
         if (widget == feedback)
             texts = {QStringLiteral("Epsilon"), QStringLiteral("Lambda"), QStringLiteral("Omega")};
         for (const QString& shown : texts) {
-            EXPECT_LE(metrics.horizontalAdvance(shown), widget->width()) << e.name << ": " << shown.toStdString();
+            EXPECT_LE(metrics.horizontalAdvance(shown), widget->width())
+                << e.name << ": " << shown.toStdString();
             EXPECT_LE(metrics.height(), widget->height()) << e.name;
         }
     }
 }
 
-TEST_F(WindowLayout, ButtonsHaveNoAccessKeyAndNoneIsDefault)
-{
+TEST_F(WindowLayout, ButtonsHaveNoAccessKeyAndNoneIsDefault) {
     for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->text().contains(QLatin1Char('&'))) << button->objectName().toStdString();
+        EXPECT_FALSE(button->text().contains(QLatin1Char('&')))
+            << button->objectName().toStdString();
         EXPECT_FALSE(button->isDefault());
         EXPECT_FALSE(button->autoDefault());
     }
 }
 
 // Each stored glyph character shows as the Greek letter the Symbol font draws for it.
-TEST_F(WindowLayout, EveryGlyphIsShownAsItsGreekLetter)
-{
+TEST_F(WindowLayout, EveryGlyphIsShownAsItsGreekLetter) {
     const char16_t lowercase[] = u"αβγδεηλμνπρσφωϑ";
     const char16_t uppercase[] = u"ΑΒΓΔΕΗΛΜΝΠΡΣΦΩΘ";
     QLabel* glyph = find<QLabel>("LabelAnzeige");

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The window appears with its fixed client size and title, and Ende ends it with exit code 0.
+source "$(dirname "$0")/xvfb_session.sh"
+start_app
+read -r width height < <(xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+[ "$width" = 741 ] && [ "$height" = 592 ] || fail "client area ${width}x${height}, expected 741x592"
+click_button Ende
+expect_exit 0
+echo "window appears: ok"

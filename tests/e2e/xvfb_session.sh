@@ -1,0 +1,87 @@
+# Shared by the end-to-end tests: a private Xvfb, the program started on it, and helpers to
+# click, type and look at the window. Source it; it cleans up on exit.
+set -euo pipefail
+
+: "${LETTERFIBEL_BINARY:?path to the letterfibel binary}"
+
+start_xvfb() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    read -r number <"$fifo"
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+}
+
+stop_all() {
+    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
+trap stop_all EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts the program and waits until its window is mapped; sets APP_PID and WINDOW.
+start_app() {
+    "$LETTERFIBEL_BINARY" >"${APP_LOG:=/dev/null}" 2>&1 &
+    APP_PID=$!
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Letterfibel$' | head -n 1) ||
+        fail "the window did not appear"
+    # Let the first frame be painted before anything looks at it.
+    sleep 0.3
+}
+
+# click X Y: a real left click at a point of the client area.
+click() {
+    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
+}
+
+# The centre of each button, in client coordinates.
+declare -A BUTTON=(
+    [Alpha]="92 244" [Beta]="228 244" [Gamma]="364 244" [Delta]="500 244" [Epsilon]="636 244"
+    [Eta]="92 292" [Theta]="228 292" [Lambda]="364 292" [My]="500 292" [Ny]="636 292"
+    [Pi]="92 340" [Rho]="228 340" [Sigma]="364 340" [Phi]="500 340" [Omega]="636 340"
+    [Kleinbuchstaben]="132 432" [Grossbuchstaben]="364 432" [Gemischt]="596 432" [Ende]="364 512"
+)
+NAMES=(Alpha Beta Gamma Delta Epsilon Eta Theta Lambda My Ny Pi Rho Sigma Phi Omega)
+
+click_button() {
+    # shellcheck disable=SC2086
+    click ${BUTTON[$1]}
+}
+
+# region_hash W H X Y: a fingerprint of what a part of the window shows.
+region_hash() {
+    import -window "$WINDOW" -crop "$1x$2+$3+$4" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+# Waits for the program to end and checks its exit code.
+expect_exit() {
+    local expected=$1 seconds=${2:-5}
+    local waited=0
+    while kill -0 "$APP_PID" 2>/dev/null; do
+        sleep 0.1
+        waited=$((waited + 1))
+        [ "$waited" -le $((seconds * 10)) ] || fail "the program did not end within ${seconds} s"
+    done
+    local code=0
+    wait "$APP_PID" || code=$?
+    APP_PID=
+    [ "$code" -eq "$expected" ] || fail "exit code $code, expected $expected"
+}
+
+# Starts a lowercase drill and clicks every name: one of them is right and starts the pause.
+start_pause() {
+    click_button Kleinbuchstaben
+    local name
+    for name in "${NAMES[@]}"; do click_button "$name"; done
+}
+
+start_xvfb
