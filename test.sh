@@ -10,6 +10,8 @@ options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     build="$LETTERFIBEL_ROOT/build-sanitize"
     options=(-DCMAKE_BUILD_TYPE=Debug -DLETTERFIBEL_SANITIZE=ON -DLETTERFIBEL_WERROR=ON)
+    export LSAN_OPTIONS="suppressions=$LETTERFIBEL_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 
 letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}"
