@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <stdexcept>
+
 using letterfibel::DisplayControl;
 
 QColor colorFromNumber(std::int32_t colour) {
@@ -22,42 +24,42 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 WidgetDisplay::WidgetDisplay(const Controls& controls)
     : m_controls(controls) {}
 
-void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text) {
-    switch (control) {
-    case DisplayControl::Frame1:
-        m_controls.frame1->setTitle(QString::fromStdString(text));
-        return;
-    case DisplayControl::LabelAnzeige:
-        m_controls.labelAnzeige->setText(greekFromSymbolText(text));
-        return;
-    case DisplayControl::LabelAnzeigeText:
-        m_controls.labelAnzeigeText->setText(QString::fromStdString(text));
-        return;
-    case DisplayControl::LabelRichtig:
-        m_controls.labelRichtig->setText(QString::fromStdString(text));
-        return;
-    case DisplayControl::LabelFalsch:
-        m_controls.labelFalsch->setText(QString::fromStdString(text));
-        return;
-    }
+template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const
+{
+    if (control.isNull())
+        throw std::runtime_error("Ein Anzeigefeld des Fensters ist nicht mehr vorhanden");
+    return control.data();
 }
 
-void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour) {
+void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text)
+{
+    if (control == DisplayControl::Frame1) {
+        existing(m_controls.frame1)->setTitle(QString::fromStdString(text));
+        return;
+    }
+    auto* label = static_cast<QLabel*>(widget(control));
+    label->setText(control == DisplayControl::LabelAnzeige ? greekFromSymbolText(text)
+                                                           : QString::fromStdString(text));
+}
+
+void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour)
+{
     setTextColour(widget(control), colorFromNumber(colour));
 }
 
-QWidget* WidgetDisplay::widget(DisplayControl control) const {
+QWidget* WidgetDisplay::widget(DisplayControl control) const
+{
     switch (control) {
     case DisplayControl::Frame1:
-        return m_controls.frame1;
+        return existing(m_controls.frame1);
     case DisplayControl::LabelAnzeige:
-        return m_controls.labelAnzeige;
+        return existing(m_controls.labelAnzeige);
     case DisplayControl::LabelAnzeigeText:
-        return m_controls.labelAnzeigeText;
+        return existing(m_controls.labelAnzeigeText);
     case DisplayControl::LabelRichtig:
-        return m_controls.labelRichtig;
+        return existing(m_controls.labelRichtig);
     case DisplayControl::LabelFalsch:
-        return m_controls.labelFalsch;
+        return existing(m_controls.labelFalsch);
     }
-    return m_controls.frame1;
+    throw std::invalid_argument("unbekanntes Anzeigefeld");
 }

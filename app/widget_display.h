@@ -3,6 +3,7 @@
 #include "display.h"
 
 #include <QColor>
+#include <QPointer>
 
 class QGroupBox;
 class QLabel;
@@ -11,12 +12,13 @@ class QWidget;
 // The engine's five display controls, as the window's frame and labels.
 class WidgetDisplay : public letterfibel::Display {
 public:
+    // Guarded: a control that is gone makes the set fail instead of writing to freed memory.
     struct Controls {
-        QGroupBox* frame1;
-        QLabel* labelAnzeige;
-        QLabel* labelAnzeigeText;
-        QLabel* labelRichtig;
-        QLabel* labelFalsch;
+        QPointer<QGroupBox> frame1;
+        QPointer<QLabel> labelAnzeige;
+        QPointer<QLabel> labelAnzeigeText;
+        QPointer<QLabel> labelRichtig;
+        QPointer<QLabel> labelFalsch;
     };
 
     explicit WidgetDisplay(const Controls& controls);
@@ -25,7 +27,9 @@ public:
     void SetForeColor(letterfibel::DisplayControl control, std::int32_t colour) override;
 
 private:
+    // Throws when the control no longer exists.
     QWidget* widget(letterfibel::DisplayControl control) const;
+    template <typename T> T* existing(const QPointer<T>& control) const;
 
     Controls m_controls;
 };

@@ -10,6 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace letterfibel::testing {
 
 // The real window on a scripted runtime: random numbers from the test, a clock that moves only
