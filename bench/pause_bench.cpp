@@ -1,0 +1,58 @@
+// The pause after a right answer, in process on the real Qt event pump: how long it lasts and
+// how much CPU it uses. Prints one line per pause and the medians.
+#include "display.h"
+#include "qt_runtime.h"
+#include "quiz.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+class NoDisplay : public letterfibel::Display {
+public:
+    void SetCaption(letterfibel::DisplayControl, const std::string&) override {}
+    void SetForeColor(letterfibel::DisplayControl, std::int32_t) override {}
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QtRuntime runtime;
+    NoDisplay display;
+    letterfibel::Quiz quiz(display, runtime);
+    quiz.Fill();
+    quiz.Init();
+    runtime.Randomize();
+    quiz.StartKlein();
+
+    const int pauses = argc > 1 ? std::atoi(argv[1]) : 5;
+    std::vector<double> wallMs;
+    std::vector<double> cpuMs;
+    for (int i = 0; i < pauses; ++i) {
+        const std::string right = quiz.buchstaben().Cell(quiz.state().Nummer, 3);
+        const auto wallStart = std::chrono::steady_clock::now();
+        const std::clock_t cpuStart = std::clock();
+        quiz.AnswerClicked(right);
+        const std::clock_t cpuEnd = std::clock();
+        const auto wallEnd = std::chrono::steady_clock::now();
+        wallMs.push_back(std::chrono::duration<double, std::milli>(wallEnd - wallStart).count());
+        cpuMs.push_back(1000.0 * static_cast<double>(cpuEnd - cpuStart) / CLOCKS_PER_SEC);
+        std::printf("pause %d: %.3f ms wall, %.3f ms CPU\n", i + 1, wallMs.back(), cpuMs.back());
+    }
+    std::printf("median: %.3f ms wall, %.3f ms CPU per pause\n", median(wallMs), median(cpuMs));
+    return 0;
+}

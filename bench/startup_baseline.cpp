@@ -1,0 +1,38 @@
+// A plain window with 26 default widgets of the kinds and sizes of Letterfibel's window:
+// what any Qt program of that size costs to start.
+#include "first_paint.h"
+#include "formhaupt_controls.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(kClientWidth, kClientHeight);
+    QGroupBox* frame = nullptr;
+    for (const ControlSpec& spec : formHauptControls()) {
+        QWidget* parent = spec.inFrame1 ? static_cast<QWidget*>(frame) : &window;
+        QWidget* widget = nullptr;
+        const QString caption = QString::fromUtf8(spec.caption);
+        switch (spec.kind) {
+        case ControlKind::Label:
+            widget = new QLabel(caption, parent);
+            break;
+        case ControlKind::Frame:
+            widget = frame = new QGroupBox(caption, parent);
+            break;
+        case ControlKind::Button:
+            widget = new QPushButton(caption, parent);
+            break;
+        }
+        widget->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
+                            spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
+    }
+    quitAfterFirstPaint(&window);
+    window.show();
+    return app.exec();
+}
