@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +31,13 @@ QRect pixelRect(const ControlSpec& spec) {
                  spec.height / kTwipsPerPixel);
 }
 
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/de.letterfibel.Letterfibel-%1.png").arg(size));
+    return icon;
+}
+
 void paintButtonFace(QWidget* widget) {
     widget->setBackgroundRole(QPalette::Button);
     widget->setAutoFillBackground(true);
@@ -44,12 +52,17 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     setWindowTitle(QStringLiteral("Letterfibel"));
     setFixedSize(kClientWidth, kClientHeight);
     paintButtonFace(this);
+    setWindowIcon(applicationIcon());
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Übung zum Lesen der griechischen Buchstaben"));
 
     createControls();
     m_display = std::make_unique<WidgetDisplay>(
         WidgetDisplay::Controls{control<QGroupBox>("Frame1"), control<QLabel>("LabelAnzeige"),
                                 control<QLabel>("LabelAnzeigeText"),
                                 control<QLabel>("LabelRichtig"), control<QLabel>("LabelFalsch")});
+    // Names what the label shows without giving the answer away.
+    control<QLabel>("LabelAnzeige")->setAccessibleName(tr("Angezeigter Buchstabe"));
     m_quiz = std::make_unique<letterfibel::Quiz>(*m_display, m_runtime);
     wireButtons();
 
@@ -155,6 +168,17 @@ void FormHaupt::showError(const QString& what) {
     box->setObjectName(QStringLiteral("FehlerMeldung"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void FormHaupt::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Qt shows the focus ring only after the first Tab; show it whenever the window becomes
+    // active, since Space at start already acts on "Ende" and the user should see that.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* focused = focusWidget())
+            focused->update();
+    }
 }
 
 void FormHaupt::closeEvent(QCloseEvent* event) {

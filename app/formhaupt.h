@@ -20,6 +20,7 @@ public:
     explicit FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent = nullptr);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

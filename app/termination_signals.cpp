@@ -15,8 +15,7 @@ namespace {
 // One write end for the process: a signal handler may only touch async-signal-safe state.
 int g_signalWriteEnd = -1;
 
-void writeSignalByte(int)
-{
+void writeSignalByte(int) {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalWriteEnd, &byte, sizeof byte);
 }
@@ -27,8 +26,7 @@ int g_signalReadEnd = -1;
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* parent)
     : QObject(parent)
-    , m_onSignal(std::move(onSignal))
-{
+    , m_onSignal(std::move(onSignal)) {
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
         return;
@@ -45,8 +43,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* 
     sigaction(SIGINT, &action, nullptr);
 }
 
-TerminationSignals::~TerminationSignals()
-{
+TerminationSignals::~TerminationSignals() {
     if (!m_notifier)
         return;
     std::signal(SIGTERM, SIG_DFL);
@@ -56,8 +53,7 @@ TerminationSignals::~TerminationSignals()
     g_signalWriteEnd = g_signalReadEnd = -1;
 }
 
-void TerminationSignals::handleSignal()
-{
+void TerminationSignals::handleSignal() {
     char bytes[16];
     [[maybe_unused]] const auto read = ::read(g_signalReadEnd, bytes, sizeof bytes);
     m_onSignal();
@@ -67,14 +63,11 @@ void TerminationSignals::handleSignal()
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* parent)
     : QObject(parent)
-    , m_onSignal(std::move(onSignal))
-{
-}
+    , m_onSignal(std::move(onSignal)) {}
 
 TerminationSignals::~TerminationSignals() = default;
 
-void TerminationSignals::handleSignal()
-{
+void TerminationSignals::handleSignal() {
     m_onSignal();
 }
 

@@ -2,6 +2,7 @@
 
 #include "symbol_font.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -24,31 +25,35 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 WidgetDisplay::WidgetDisplay(const Controls& controls)
     : m_controls(controls) {}
 
-template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const
-{
+template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const {
     if (control.isNull())
         throw std::runtime_error("Ein Anzeigefeld des Fensters ist nicht mehr vorhanden");
     return control.data();
 }
 
-void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text)
-{
+void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text) {
     if (control == DisplayControl::Frame1) {
         existing(m_controls.frame1)->setTitle(QString::fromStdString(text));
         return;
     }
     auto* label = static_cast<QLabel*>(widget(control));
-    label->setText(control == DisplayControl::LabelAnzeige ? greekFromSymbolText(text)
-                                                           : QString::fromStdString(text));
+    if (control == DisplayControl::LabelAnzeige) {
+        // Its accessible name stays "Angezeigter Buchstabe": announcing the glyph would say
+        // the answer.
+        label->setText(greekFromSymbolText(text));
+        return;
+    }
+    label->setText(QString::fromStdString(text));
+    // Screen readers learn of new feedback and counts from this event.
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
-void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour)
-{
+void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour) {
     setTextColour(widget(control), colorFromNumber(colour));
 }
 
-QWidget* WidgetDisplay::widget(DisplayControl control) const
-{
+QWidget* WidgetDisplay::widget(DisplayControl control) const {
     switch (control) {
     case DisplayControl::Frame1:
         return existing(m_controls.frame1);

@@ -21,8 +21,7 @@ public:
     int paints = 0;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             ++paints;
         return false;
@@ -31,8 +30,7 @@ protected:
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QtRuntime runtime;
@@ -72,8 +70,11 @@ int main(int argc, char* argv[])
         micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
     }
     std::sort(micros.begin(), micros.end());
-    const auto at = [&](double q) { return micros[static_cast<std::size_t>(q * (micros.size() - 1))]; };
-    std::printf("click to painted feedback over %d clicks: median %.1f us, p99 %.1f us, max %.1f us\n",
-                samples, at(0.5), at(0.99), micros.back());
+    const auto at = [&](double q) {
+        return micros[static_cast<std::size_t>(q * (micros.size() - 1))];
+    };
+    std::printf(
+        "click to painted feedback over %d clicks: median %.1f us, p99 %.1f us, max %.1f us\n",
+        samples, at(0.5), at(0.99), micros.back());
     return 0;
 }

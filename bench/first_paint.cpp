@@ -10,13 +10,10 @@ namespace {
 class FirstPaintWatcher : public QObject {
 public:
     explicit FirstPaintWatcher(QObject* parent)
-        : QObject(parent)
-    {
-    }
+        : QObject(parent) {}
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Queued, so that the painted frame is flushed to the screen first.
@@ -28,7 +25,6 @@ protected:
 
 } // namespace
 
-void quitAfterFirstPaint(QWidget* widget)
-{
+void quitAfterFirstPaint(QWidget* widget) {
     widget->installEventFilter(new FirstPaintWatcher(widget));
 }

@@ -20,16 +20,14 @@ public:
     void SetForeColor(letterfibel::DisplayControl, std::int32_t) override {}
 };
 
-double median(std::vector<double> values)
-{
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtRuntime runtime;
     NoDisplay display;

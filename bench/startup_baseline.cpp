@@ -8,8 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(kClientWidth, kClientHeight);

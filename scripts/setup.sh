@@ -5,11 +5,12 @@ set -euo pipefail
 
 LETTERFIBEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LETTERFIBEL_PACKAGES=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    cmake ninja-build g++ pkg-config dpkg-dev
+    qt6-base-dev libgl-dev qt6-qpa-plugins
     libgtest-dev libbenchmark-dev
     fonts-liberation2
     xvfb xdotool x11-utils libx11-dev imagemagick
+    desktop-file-utils appstream
 )
 
 letterfibel_install_packages() {

@@ -29,12 +29,10 @@ namespace {
 
 class LastValueDisplay : public Display {
 public:
-    void SetCaption(DisplayControl control, const std::string& text) override
-    {
+    void SetCaption(DisplayControl control, const std::string& text) override {
         captions[static_cast<std::size_t>(control)] = text;
     }
-    void SetForeColor(DisplayControl control, std::int32_t colour) override
-    {
+    void SetForeColor(DisplayControl control, std::int32_t colour) override {
         ASSERT_EQ(control, DisplayControl::LabelAnzeigeText) << "only the feedback changes colour";
         feedbackColour = colour;
     }
@@ -45,14 +43,12 @@ public:
 class StormRuntime : public RuntimeServices {
 public:
     void Randomize() override {}
-    double Rnd() override
-    {
+    double Rnd() override {
         drawn.push_back(nextRandom());
         return drawn.back();
     }
     Clock::time_point Now() override { return now; }
-    void DoEvents(Clock::time_point deadline) override
-    {
+    void DoEvents(Clock::time_point deadline) override {
         onPump();
         now = std::min(deadline, now + step);
     }
@@ -69,9 +65,9 @@ public:
 
 // ---- the reference model ----
 
-const char* const kNames[16] = {"",   "Alpha", "Beta", "Gamma", "Delta", "Epsilon",
-                                "Eta", "Lambda", "My", "Ny",    "Pi",    "Rho",
-                                "Sigma", "Phi", "Omega", "Theta"};
+const char* const kNames[16] = {"",      "Alpha",  "Beta",  "Gamma", "Delta", "Epsilon",
+                                "Eta",   "Lambda", "My",    "Ny",    "Pi",    "Rho",
+                                "Sigma", "Phi",    "Omega", "Theta"};
 const char* const kSmall = " abgdehlmnprsjwJ";
 const char* const kCapital = " ABGDEHLMNPRSFWQ";
 const std::string kAskSmall = "Welcher griechische Kleinbuchstabe ist sichtbar ?";
@@ -87,21 +83,18 @@ struct Model {
     const std::vector<double>* drawn = nullptr;
     std::size_t used = 0;
 
-    double take()
-    {
+    double take() {
         if (used >= drawn->size())
             throw std::runtime_error("the engine drew fewer random numbers than the rules ask for");
         return (*drawn)[used++];
     }
-    void drawCase()
-    {
+    void drawCase() {
         if (!gemischt)
             return;
         art = take() < 0.5 ? 1 : 2;
         frame = art == 1 ? kAskSmall : kAskCapital;
     }
-    void drawLetter()
-    {
+    void drawLetter() {
         const double r = take();
         nummer = 1;
         while (nummer < 15 && r >= nummer / 15.0)
@@ -123,8 +116,7 @@ struct Model {
         drawLetter();
     }
     // Returns true when the click starts a pause; finishPause() follows after it.
-    bool name(const std::string& clicked)
-    {
+    bool name(const std::string& clicked) {
         if (pausing)
             return false;
         const std::string right = kNames[nummer];
@@ -144,8 +136,7 @@ struct Model {
         pausing = true;
         return true;
     }
-    void finishPause()
-    {
+    void finishPause() {
         pausing = false;
         if (ended)
             return;
@@ -160,13 +151,11 @@ struct Model {
 class Storm {
 public:
     explicit Storm(std::uint64_t seed)
-        : m_rng(seed)
-    {
+        : m_rng(seed) {
         restart();
     }
 
-    void run(long long events)
-    {
+    void run(long long events) {
         while (m_events < events) {
             if (m_runtime->ended)
                 restart();
@@ -179,8 +168,7 @@ public:
     long long pauses() const { return m_pauses; }
 
 private:
-    void restart()
-    {
+    void restart() {
         m_display = std::make_unique<LastValueDisplay>();
         m_runtime = std::make_unique<StormRuntime>();
         m_quiz = std::make_unique<Quiz>(*m_display, *m_runtime);
@@ -193,8 +181,7 @@ private:
         compare("after loading");
     }
 
-    double randomNumber()
-    {
+    double randomNumber() {
         switch (m_rng() % 16) {
         case 0:
             return 0.0;
@@ -205,16 +192,14 @@ private:
         }
     }
 
-    void pump()
-    {
+    void pump() {
         // Vary the number of pumps a pause takes, and click inside some of them.
         m_runtime->step = std::chrono::milliseconds(100 + m_rng() % 1200);
         if (m_rng() % 3 == 0 && !m_runtime->ended)
             click(/*nested=*/true);
     }
 
-    void click(bool nested)
-    {
+    void click(bool nested) {
         ++m_events;
         const unsigned pick = m_rng() % 100;
         std::string what;
@@ -249,8 +234,7 @@ private:
         compare((nested ? "nested " : "") + what);
     }
 
-    void compare(const std::string& after)
-    {
+    void compare(const std::string& after) {
         SCOPED_TRACE("after click " + std::to_string(m_events) + ": " + after);
         const DrillState& s = m_quiz->state();
         const auto caption = [this](DisplayControl c) {
@@ -281,14 +265,12 @@ private:
     long long m_pauses = 0;
 };
 
-long long fromEnvironment(const char* name, long long fallback)
-{
+long long fromEnvironment(const char* name, long long fallback) {
     const char* value = std::getenv(name);
     return value ? std::atoll(value) : fallback;
 }
 
-TEST(ClickStorm, EngineAgreesWithTheModelAfterEveryClick)
-{
+TEST(ClickStorm, EngineAgreesWithTheModelAfterEveryClick) {
     const auto seed = static_cast<std::uint64_t>(
         fromEnvironment("LETTERFIBEL_STORM_SEED", static_cast<long long>(std::random_device{}())));
     const long long events = fromEnvironment("LETTERFIBEL_STORM_EVENTS", 100000);

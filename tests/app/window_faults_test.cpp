@@ -12,14 +12,12 @@ namespace {
 class WindowFaults : public WindowTest {
 protected:
     void removeControl(const char* name) { delete find(name); }
-    QMessageBox* message() const
-    {
+    QMessageBox* message() const {
         return window.findChild<QMessageBox*>(QStringLiteral("FehlerMeldung"));
     }
 };
 
-TEST_F(WindowFaults, ModeHandlerStopsAtTheFailingSet)
-{
+TEST_F(WindowFaults, ModeHandlerStopsAtTheFailingSet) {
     removeControl("LabelFalsch");
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
@@ -30,8 +28,7 @@ TEST_F(WindowFaults, ModeHandlerStopsAtTheFailingSet)
     EXPECT_EQ(runtime.randoms.size(), 1u);
 }
 
-TEST_F(WindowFaults, NameHandlerKeepsTheCountItReachedBeforeTheFailure)
-{
+TEST_F(WindowFaults, NameHandlerKeepsTheCountItReachedBeforeTheFailure) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     removeControl("LabelFalsch");
@@ -47,8 +44,7 @@ TEST_F(WindowFaults, NameHandlerKeepsTheCountItReachedBeforeTheFailure)
     EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("β"));
 }
 
-TEST_F(WindowFaults, FailureInsideThePauseEndsOnlyTheNestedHandler)
-{
+TEST_F(WindowFaults, FailureInsideThePauseEndsOnlyTheNestedHandler) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     runtime.at(500ms, [&] {
@@ -66,8 +62,7 @@ TEST_F(WindowFaults, FailureInsideThePauseEndsOnlyTheNestedHandler)
     EXPECT_EQ(text("LabelAnzeigeText"), QString());
 }
 
-TEST_F(WindowFaults, FailureAfterThePauseLeavesTheNameButtonsWorking)
-{
+TEST_F(WindowFaults, FailureAfterThePauseLeavesTheNameButtonsWorking) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     runtime.at(500ms, [&] { removeControl("LabelAnzeige"); });

@@ -170,6 +170,16 @@ TEST_F(WindowLayout, ButtonsHaveNoAccessKeyAndNoneIsDefault) {
     }
 }
 
+TEST_F(WindowLayout, GlyphIsRenderedAtTheScreensPixelDensity) {
+    runtime.scriptRandoms({forLetter(15)});
+    click("CommandKlein");
+    QWidget* glyph = find("LabelAnzeige");
+    const QPixmap shot = glyph->grab();
+    // Sharp on a scaled screen: drawn with the screen's pixels, not scaled up from 1x.
+    EXPECT_EQ(shot.devicePixelRatio(), glyph->devicePixelRatioF());
+    EXPECT_EQ(shot.size(), glyph->size() * glyph->devicePixelRatioF());
+}
+
 // Each stored glyph character shows as the Greek letter the Symbol font draws for it.
 TEST_F(WindowLayout, EveryGlyphIsShownAsItsGreekLetter) {
     const char16_t lowercase[] = u"αβγδεηλμνπρσφωϑ";

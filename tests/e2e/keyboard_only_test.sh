@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Every action with Tab, Shift+Tab and Space alone, and a focus ring that shows where the focus is.
+source "$(dirname "$0")/xvfb_session.sh"
+start_app
+xdotool windowfocus --sync "$WINDOW"
+sleep 0.2
+keys() { xdotool key --window "$WINDOW" --delay 30 "$@"; sleep 0.2; }
+
+ende_focused=$(region_hash 185 33 272 496)
+alpha_unfocused=$(region_hash 105 25 40 232)
+keys Tab
+[ "$(region_hash 185 33 272 496)" != "$ende_focused" ] || fail "no focus ring on Ende at start"
+[ "$(region_hash 105 25 40 232)" != "$alpha_unfocused" ] || fail "no focus ring on Alpha after Tab"
+
+# Alpha -> 14 more names -> Kleinbuchstaben, then Space starts a drill.
+frame_before=$(region_hash 649 89 40 120)
+keys $(printf 'Tab %.0s' $(seq 15)) space
+[ "$(region_hash 649 89 40 120)" != "$frame_before" ] || fail "Space on Kleinbuchstaben started no drill"
+
+# Back one to Omega and answer with Space: one of the counters changes.
+counters_before=$(region_hash 105 57 544 144)
+keys shift+Tab space
+[ "$(region_hash 105 57 544 144)" != "$counters_before" ] || fail "Space on Omega judged nothing"
+
+# Omega -> 14 names back -> Alpha -> Ende, and Space ends the program.
+keys $(printf 'shift+Tab %.0s' $(seq 15)) space
+expect_exit 0 5
+echo "keyboard only: ok"
