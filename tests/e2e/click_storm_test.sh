@@ -18,7 +18,7 @@ end=$((SECONDS + seconds))
 rss_start=
 while [ "$SECONDS" -lt "$end" ]; do
     kill -0 "$APP_PID" 2>/dev/null || fail "the program died after $clicks clicks"
-    # One xdotool call per batch of 20 clicks keeps the pace at real-user speed and beyond.
+    # One xdotool call per batch of 20 clicks: about ten clicks a second, a fast learner's pace.
     args=()
     for _ in $(seq 20); do
         name=${names[RANDOM % ${#names[@]}]}
@@ -45,6 +45,12 @@ expect_exit 0 5
 
 growth=$((rss_end - rss_start))
 echo "clicks: $clicks, resident memory after warm-up ${rss_start} KiB, at the end ${rss_end} KiB"
-# Flat: allocator noise stays well under 2 MiB; a leak per click would pass it within a minute.
-[ "$growth" -lt 2048 ] || fail "resident memory grew by ${growth} KiB"
+if readelf -d "$LETTERFIBEL_BINARY" | grep -q 'libasan'; then
+    # AddressSanitizer keeps freed memory in quarantine, so resident memory grows by design;
+    # there the storm checks for crashes and sanitizer findings, LeakSanitizer for leaks.
+    echo "resident memory not judged in a sanitizer build"
+else
+    # Flat: allocator noise stays well under 2 MiB; a leak per click would pass it in a minute.
+    [ "$growth" -lt 2048 ] || fail "resident memory grew by ${growth} KiB"
+fi
 echo "click storm: ok"
