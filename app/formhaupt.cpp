@@ -16,19 +16,19 @@
 
 namespace {
 
-QFont controlFont(const ControlSpec& spec) {
+QFont controlFont(const ControlDefinition& control) {
     QFont font;
     // Liberation Sans is metric-compatible with Arial and also carries the Greek letters that
     // stand in for the Symbol font.
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(spec.fontPixels);
-    font.setBold(spec.bold);
+    font.setPixelSize(control.fontPixels);
+    font.setBold(control.bold);
     return font;
 }
 
-QRect pixelRect(const ControlSpec& spec) {
-    return QRect(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-                 spec.height / kTwipsPerPixel);
+QRect pixelRect(const ControlDefinition& control) {
+    return QRect(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+                 control.width / kTwipsPerPixel, control.height / kTwipsPerPixel);
 }
 
 QIcon applicationIcon() {
@@ -72,15 +72,15 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
 void FormHaupt::createControls() {
     std::vector<std::pair<int, QPushButton*>> tabOrder;
     QGroupBox* frame1 = nullptr;
-    for (const ControlSpec& spec : formHauptControls()) {
-        QWidget* parent = spec.inFrame1 ? static_cast<QWidget*>(frame1) : this;
-        const QString caption = QString::fromUtf8(spec.caption);
+    for (const ControlDefinition& control : formHauptControls()) {
+        QWidget* parent = control.inFrame1 ? static_cast<QWidget*>(frame1) : this;
+        const QString caption = QString::fromUtf8(control.caption);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (control.kind) {
         case ControlKind::Label: {
             auto* label = new QLabel(caption, parent);
             label->setTextFormat(Qt::PlainText);
-            label->setAlignment(spec.alignment | Qt::AlignTop);
+            label->setAlignment(control.alignment | Qt::AlignTop);
             paintButtonFace(label);
             widget = label;
             break;
@@ -99,16 +99,16 @@ void FormHaupt::createControls() {
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
-            tabOrder.emplace_back(spec.tabIndex, button);
+            tabOrder.emplace_back(control.tabIndex, button);
             widget = button;
             break;
         }
         }
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(pixelRect(spec));
-        widget->setFont(controlFont(spec));
-        if (spec.foreColor != kDefaultColour)
-            setTextColour(widget, colorFromNumber(spec.foreColor));
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(pixelRect(control));
+        widget->setFont(controlFont(control));
+        if (control.foreColor != kDefaultColour)
+            setTextColour(widget, colorFromNumber(control.foreColor));
     }
 
     std::sort(tabOrder.begin(), tabOrder.end());

@@ -11,7 +11,7 @@ constexpr std::int32_t kDefault = kDefaultColour;
 // Listed so that the counters come after LabelAnzeigeText and are drawn in front of it where
 // their rectangles overlap.
 // clang-format off
-constexpr std::array<ControlSpec, 26> kControls{{
+constexpr std::array<ControlDefinition, 26> kControls{{
     // name, kind, in Frame1, caption, left, top, width, height, font px, bold, symbol, colour,
     // alignment, tab index
     {"Label1", Label, false, "Letterfibel", 720, 720, 6495, 735, 27, false, false, kDefault, kLeft, 0},
@@ -45,6 +45,6 @@ constexpr std::array<ControlSpec, 26> kControls{{
 
 } // namespace
 
-const std::array<ControlSpec, 26>& formHauptControls() {
+const std::array<ControlDefinition, 26>& formHauptControls() {
     return kControls;
 }

@@ -9,7 +9,7 @@
 // 96 dpi); positions of the labels in Frame1 are relative to the frame's outer rectangle.
 enum class ControlKind { Label, Frame, Button };
 
-struct ControlSpec {
+struct ControlDefinition {
     const char* name;
     ControlKind kind;
     bool inFrame1;
@@ -31,4 +31,4 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 11115 / kTwipsPerPixel;
 constexpr int kClientHeight = 8880 / kTwipsPerPixel;
 
-const std::array<ControlSpec, 26>& formHauptControls();
+const std::array<ControlDefinition, 26>& formHauptControls();

@@ -13,11 +13,11 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setFixedSize(kClientWidth, kClientHeight);
     QGroupBox* frame = nullptr;
-    for (const ControlSpec& spec : formHauptControls()) {
-        QWidget* parent = spec.inFrame1 ? static_cast<QWidget*>(frame) : &window;
+    for (const ControlDefinition& control : formHauptControls()) {
+        QWidget* parent = control.inFrame1 ? static_cast<QWidget*>(frame) : &window;
         QWidget* widget = nullptr;
-        const QString caption = QString::fromUtf8(spec.caption);
-        switch (spec.kind) {
+        const QString caption = QString::fromUtf8(control.caption);
+        switch (control.kind) {
         case ControlKind::Label:
             widget = new QLabel(caption, parent);
             break;
@@ -28,8 +28,8 @@ int main(int argc, char* argv[]) {
             widget = new QPushButton(caption, parent);
             break;
         }
-        widget->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                            spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
+        widget->setGeometry(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+                            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel);
     }
     quitAfterFirstPaint(&window);
     window.show();

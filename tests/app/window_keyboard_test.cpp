@@ -20,6 +20,11 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    void focusBetaWithAlphaShown() {
+        runtime.scriptRandoms({forLetter(1)});
+        click("CommandKlein");
+        find("CommandBe")->setFocus();
+    }
     std::string focused() const {
         QWidget* widget = QApplication::focusWidget();
         return widget ? widget->objectName().toStdString() : std::string("(none)");
@@ -57,18 +62,14 @@ TEST_F(WindowKeyboard, SpaceAtStartEndsTheProgram) {
 }
 
 TEST_F(WindowKeyboard, SpaceOnANameButtonJudgesIt) {
-    runtime.scriptRandoms({forLetter(1)});
-    click("CommandKlein");
-    find("CommandBe")->setFocus();
+    focusBetaWithAlphaShown();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(text("LabelFalsch"), QStringLiteral("1 falsch"));
     EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Alpha"));
 }
 
 TEST_F(WindowKeyboard, ReturnDoesNotClickAnything) {
-    runtime.scriptRandoms({forLetter(1)});
-    click("CommandKlein");
-    find("CommandBe")->setFocus();
+    focusBetaWithAlphaShown();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(text("LabelFalsch"), QStringLiteral("0 falsch"));
 }
