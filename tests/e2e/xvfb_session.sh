@@ -79,9 +79,13 @@ expect_exit() {
 
 # Starts a lowercase drill and clicks every name: one of them is right and starts the pause.
 start_pause() {
-    click_button Kleinbuchstaben
-    local name
-    for name in "${NAMES[@]}"; do click_button "$name"; done
+    # One xdotool call, so that all clicks land well inside the pause the right one starts.
+    local args=() name x y
+    for name in Kleinbuchstaben "${NAMES[@]}"; do
+        read -r x y <<<"${BUTTON[$name]}"
+        args+=(mousemove --window "$WINDOW" "$x" "$y" click 1)
+    done
+    xdotool "${args[@]}"
 }
 
 start_xvfb
