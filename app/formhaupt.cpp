@@ -4,6 +4,7 @@
 #include "runtime_services.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -33,8 +34,9 @@ QRect pixelRect(const ControlDefinition& control) {
 
 QIcon applicationIcon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/de.letterfibel.Letterfibel-%1.png").arg(size));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& file : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(file));
     return icon;
 }
 

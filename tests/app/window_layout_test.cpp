@@ -116,6 +116,9 @@ TEST_F(WindowLayout, WindowHasItsTitleAndAFixedClientArea) {
     EXPECT_EQ(window.size(), QSize(741, 592));
     EXPECT_EQ(window.minimumSize(), QSize(741, 592));
     EXPECT_EQ(window.maximumSize(), QSize(741, 592));
+    const QList<QSize> iconSizes = window.windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(64, 64)))
+        << "the window carries the program's icon";
 }
 
 TEST_F(WindowLayout, CountersAndFeedbackHaveTheirColours) {
