@@ -1,0 +1,21 @@
+#include "program.h"
+
+#include "formhaupt.h"
+#include "qt_runtime.h"
+#include "termination_signals.h"
+
+#include <QApplication>
+
+int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Letterfibel"));
+    // Lets Wayland compositors and task bars find the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("de.letterfibel.Letterfibel"));
+    QtRuntime runtime;
+    TerminationSignals signalsEndTheProgram([&runtime] { runtime.End(); });
+    FormHaupt window(runtime);
+    if (beforeShow)
+        beforeShow(window);
+    window.show();
+    return app.exec();
+}
