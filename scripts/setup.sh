@@ -5,7 +5,7 @@ set -euo pipefail
 
 LETTERFIBEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LETTERFIBEL_PACKAGES=(
-    cmake ninja-build g++ pkg-config dpkg-dev
+    cmake ninja-build g++ pkg-config dpkg-dev clang-format
     qt6-base-dev libgl-dev qt6-qpa-plugins
     libgtest-dev libbenchmark-dev
     fonts-liberation2

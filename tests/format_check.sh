@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Fails when a C++ file of the project is not formatted as .clang-format says.
+set -euo pipefail
+root=${1:?usage: format_check.sh SOURCE_DIR}
+cd "$root"
+bad=()
+while IFS= read -r -d '' file; do
+    clang-format --dry-run -Werror "$file" >/dev/null 2>&1 || bad+=("$file")
+done < <(find app bench quiz runtime tests -name '*.cpp' -o -name '*.h' | tr '\n' '\0')
+if [ ${#bad[@]} -gt 0 ]; then
+    printf 'not clang-formatted: %s\n' "${bad[@]}" >&2
+    exit 1
+fi
+echo "all C++ files formatted"
