@@ -10,7 +10,7 @@ int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Letterfibel"));
     // Lets Wayland compositors and task bars find the menu entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral("de.letterfibel.Letterfibel"));
+    QApplication::setDesktopFileName(QStringLiteral(LETTERFIBEL_APP_ID));
     QtRuntime runtime;
     TerminationSignals signalsEndTheProgram([&runtime] { runtime.End(); });
     FormHaupt window(runtime);

@@ -12,15 +12,14 @@
 
 namespace {
 
-// One write end for the process: a signal handler may only touch async-signal-safe state.
+// One socket pair for the process: a signal handler may only touch async-signal-safe state.
 int g_signalWriteEnd = -1;
+int g_signalReadEnd = -1;
 
 void writeSignalByte(int) {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(g_signalWriteEnd, &byte, sizeof byte);
 }
-
-int g_signalReadEnd = -1;
 
 } // namespace
 

@@ -1,5 +1,5 @@
 # Shared by the end-to-end tests: a private Xvfb, the program started on it, and helpers to
-# click, type and look at the window. Source it; it cleans up on exit.
+# click, type and look at the window. Source it; it cleans up on exit. XVFB_SCREEN sets the size.
 set -euo pipefail
 
 : "${LETTERFIBEL_BINARY:?path to the letterfibel binary}"
@@ -8,7 +8,7 @@ start_xvfb() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     local number
     read -r number <"$fifo"
