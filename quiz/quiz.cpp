@@ -33,7 +33,14 @@ void Quiz::StartGross() {
     startSingleCase(Buchstaben::kUppercaseRow, kUppercaseQuestion);
 }
 
+void Quiz::beginDrill() {
+    // The new drill's letter has not been answered, even while an older pause still runs.
+    ++m_drill;
+    m_letterAnswered = false;
+}
+
 void Quiz::startSingleCase(int art, std::string_view question) {
+    beginDrill();
     m_state.Richtig = 0;
     m_state.Falsch = 0;
     m_state.Fehler = 0;
@@ -45,6 +52,7 @@ void Quiz::startSingleCase(int art, std::string_view question) {
 }
 
 void Quiz::StartGemischt() {
+    beginDrill();
     m_state.Richtig = 0;
     m_state.Falsch = 0;
     m_state.Fehler = 0;
@@ -77,7 +85,7 @@ void Quiz::showCounters() {
 
 void Quiz::AnswerClicked(std::string_view clickedName) {
     // The letter on display has already been answered; judging again would score it twice.
-    if (m_pausing)
+    if (m_letterAnswered)
         return;
     const std::string name(clickedName);
     PruefeAntwort(m_buchstaben.Cell(m_state.Nummer, Buchstaben::kNameRow), name);
@@ -101,7 +109,25 @@ void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clicke
         m_state.Fehler = 0;
     m_display.SetCaption(DisplayControl::LabelRichtig, CounterText(m_state.Richtig, " richtig"));
 
-    if (!pause())
+    // Guards the answered letter until its pause is over; a failure below must not leave the
+    // name buttons dead. A drill started meanwhile has lifted the guard already.
+    struct AnsweredLetter {
+        explicit AnsweredLetter(Quiz& quiz)
+            : m_quiz(quiz)
+            , m_drill(quiz.m_drill) {
+            m_quiz.m_letterAnswered = true;
+        }
+        ~AnsweredLetter() {
+            if (isCurrent())
+                m_quiz.m_letterAnswered = false;
+        }
+        bool isCurrent() const { return m_drill == m_quiz.m_drill; }
+        Quiz& m_quiz;
+        unsigned m_drill;
+    } answered(*this);
+
+    // A pause whose drill was replaced leaves the next letter to the new drill.
+    if (!pause() || !answered.isCurrent())
         return;
     DrawCase();
     DrawLetter();
@@ -109,15 +135,6 @@ void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clicke
 }
 
 bool Quiz::pause() {
-    struct PausingFlag {
-        explicit PausingFlag(bool& flag)
-            : m_flag(flag) {
-            m_flag = true;
-        }
-        ~PausingFlag() { m_flag = false; }
-        bool& m_flag;
-    } pausing(m_pausing);
-
     const auto end = m_runtime.Now() + kPause;
     while (!m_runtime.HasEnded() && m_runtime.Now() < end)
         m_runtime.DoEvents(end);

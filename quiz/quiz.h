@@ -44,15 +44,17 @@ public:
     void DrawCase();
     void DrawLetter();
 
-    // A click on a name button. Clicks during the pause after a right answer are not judged.
+    // A click on a name button. The letter on display is not judged again while the pause
+    // after its right answer runs.
     void AnswerClicked(std::string_view clickedName);
     void PruefeAntwort(const std::string& rightName, const std::string& clickedName);
 
     const DrillState& state() const { return m_state; }
     const Buchstaben& buchstaben() const { return m_buchstaben; }
-    bool isPausing() const { return m_pausing; }
+    bool isLetterAnswered() const { return m_letterAnswered; }
 
 private:
+    void beginDrill();
     void startSingleCase(int art, std::string_view question);
     void showCounters();
     // Returns false when the program ended during the pause.
@@ -62,7 +64,9 @@ private:
     RuntimeServices& m_runtime;
     Buchstaben m_buchstaben;
     DrillState m_state;
-    bool m_pausing = false;
+    // Counts drill starts, so that a pause knows whether its drill is still the one on screen.
+    unsigned m_drill = 0;
+    bool m_letterAnswered = false;
 };
 
 // Int(rnd * count + 1): a whole number from 1 to count for every rnd in [0, 1).

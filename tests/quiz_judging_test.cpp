@@ -76,7 +76,7 @@ TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter) {
                     caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "l"),
                     caption(LabelAnzeigeText, "")}));
     EXPECT_EQ(quiz.state().Nummer, 7);
-    EXPECT_FALSE(quiz.isPausing());
+    EXPECT_FALSE(quiz.isLetterAnswered());
 }
 
 TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting) {
@@ -178,26 +178,49 @@ TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter) {
 TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause) {
     runtime.scriptRandoms({forLetter(8)});
     quiz.AnswerClicked("Eta");
-    ASSERT_FALSE(quiz.isPausing());
+    ASSERT_FALSE(quiz.isLetterAnswered());
     quiz.AnswerClicked("Ny");
     EXPECT_EQ(quiz.state().Falsch, 1);
 }
 
-TEST_F(ClicksDuringThePause, ModeClickStartsANewDrillAndThePauseStillDraws) {
-    runtime.at(1s, [&] { quiz.StartGemischt(); });
-    // Eta is right; then StartGemischt draws uppercase and letter 2; after the pause the
-    // outer judge draws lowercase and letter 3 with the mixed drill's state.
-    runtime.scriptRandoms({kUppercase, forLetter(2), kLowercase, forLetter(3)});
+TEST_F(ClicksDuringThePause, ANewDrillIsJudgedAtOnceAndTheOldPauseDrawsNothing) {
+    runtime.at(500ms, [&] { quiz.StartGemischt(); });
+    runtime.at(800ms, [&] { quiz.AnswerClicked("Gamma"); }); // wrong for the new letter
+    // Eta is right; StartGemischt draws uppercase and letter 2; nothing else may be drawn.
+    runtime.scriptRandoms({kUppercase, forLetter(2)});
     quiz.AnswerClicked("Eta");
 
+    EXPECT_TRUE(runtime.randoms.empty()) << "the replaced pause must draw nothing";
     EXPECT_EQ(quiz.state().ModusGemischt, 1);
-    EXPECT_EQ(quiz.state().Richtig, 0);
-    EXPECT_EQ(quiz.state().Art, 1);
-    EXPECT_EQ(quiz.state().Nummer, 3);
-    EXPECT_EQ(display.caption(Frame1), std::string(Quiz::kLowercaseQuestion));
-    EXPECT_EQ(display.caption(LabelAnzeige), "g");
+    EXPECT_EQ(quiz.state().Art, 2);
+    EXPECT_EQ(quiz.state().Nummer, 2);
+    EXPECT_EQ(quiz.state().Falsch, 1) << "the new drill's letter must be judged";
+    EXPECT_EQ(display.caption(Frame1), std::string(Quiz::kUppercaseQuestion));
+    EXPECT_EQ(display.caption(LabelAnzeige), "B");
+    EXPECT_EQ(display.caption(LabelAnzeigeText), "Beta") << "the old pause leaves the feedback";
+    EXPECT_EQ(display.colour(LabelAnzeigeText), kRed);
+    EXPECT_FALSE(quiz.isLetterAnswered());
+}
+
+TEST_F(ClicksDuringThePause, ARightAnswerInANewDrillRunsItsOwnPauseThatAloneDraws) {
+    const auto start = runtime.now;
+    RuntimeServices::Clock::time_point innerDrawn{};
+    runtime.at(500ms, [&] { quiz.StartKlein(); });
+    runtime.at(600ms, [&] {
+        quiz.AnswerClicked("Beta"); // right for the new letter: a pause of its own
+        innerDrawn = runtime.now;
+    });
+    // Eta right; the new drill draws letter 2 (Beta); the inner pause draws letter 9.
+    runtime.scriptRandoms({forLetter(2), forLetter(9)});
+    quiz.AnswerClicked("Eta");
+
+    EXPECT_GE(innerDrawn - start, 2600ms) << "the inner pause lasts its own two seconds";
+    EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter after the pauses";
+    EXPECT_EQ(quiz.state().Nummer, 9);
+    EXPECT_EQ(quiz.state().Richtig, 1) << "the new drill counts its own right answer";
+    EXPECT_EQ(display.caption(LabelAnzeige), "n");
     EXPECT_EQ(display.caption(LabelAnzeigeText), "");
-    EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
+    EXPECT_FALSE(quiz.isLetterAnswered());
 }
 
 TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause) {
@@ -208,7 +231,7 @@ TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause) {
     EXPECT_LT(runtime.now - RuntimeServices::Clock::time_point(std::chrono::hours(1000)), 1s);
     EXPECT_EQ(display.sets.back(), caption(LabelRichtig, "1 richtig"));
     EXPECT_EQ(quiz.state().Nummer, 6) << "no letter may be drawn after the end";
-    EXPECT_FALSE(quiz.isPausing());
+    EXPECT_FALSE(quiz.isLetterAnswered());
 }
 
 // A set that fails ends the operation there; what was changed before stays changed.
@@ -236,7 +259,7 @@ TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause) 
     EXPECT_THROW(quiz.AnswerClicked("Alpha"), std::runtime_error);
     EXPECT_EQ(quiz.state().Richtig, 1);
     EXPECT_EQ(quiz.state().Nummer, 9);
-    EXPECT_FALSE(quiz.isPausing()) << "a failure must not leave the name buttons dead";
+    EXPECT_FALSE(quiz.isLetterAnswered()) << "a failure must not leave the name buttons dead";
     EXPECT_EQ(display.caption(LabelAnzeigeText), "Alpha");
 }
 

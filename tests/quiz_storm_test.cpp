@@ -76,7 +76,10 @@ const std::string kAskCapital = "Welcher griechische Grossbuchstabe ist sichtbar
 struct Model {
     int nummer = 0, art = 1, fehler = 0, gemischt = 0;
     long long richtig = 0, falsch = 0;
-    bool pausing = false, ended = false;
+    // drill counts the starts; answered is the drill whose letter waits for its pause to end.
+    int drill = 0;
+    std::optional<int> answered;
+    bool ended = false;
     std::string frame, glyph, feedback, richtigText, falschText;
     std::optional<int> colour;
 
@@ -103,6 +106,8 @@ struct Model {
     }
     void start(int mode) // 1 small, 2 capital, 3 mixed
     {
+        ++drill;
+        answered.reset();
         richtig = falsch = fehler = 0;
         gemischt = mode == 3;
         if (mode == 3) {
@@ -115,10 +120,10 @@ struct Model {
         falschText = std::to_string(falsch) + " falsch";
         drawLetter();
     }
-    // Returns true when the click starts a pause; finishPause() follows after it.
-    bool name(const std::string& clicked) {
-        if (pausing)
-            return false;
+    // Returns the drill of the pause the click starts; finishPause() follows after it.
+    std::optional<int> name(const std::string& clicked) {
+        if (answered == drill)
+            return std::nullopt;
         const std::string right = kNames[nummer];
         feedback = right;
         if (clicked != right) {
@@ -126,18 +131,21 @@ struct Model {
             ++falsch;
             fehler = 1;
             falschText = std::to_string(falsch) + " falsch";
-            return false;
+            return std::nullopt;
         }
         colour = 49152;
         if (!fehler)
             ++richtig;
         fehler = 0;
         richtigText = std::to_string(richtig) + " richtig";
-        pausing = true;
-        return true;
+        answered = drill;
+        return drill;
     }
-    void finishPause() {
-        pausing = false;
+    void finishPause(int pauseDrill) {
+        // A pause of a replaced drill neither draws nor lifts the new drill's guard.
+        if (pauseDrill != drill)
+            return;
+        answered.reset();
         if (ended)
             return;
         drawCase();
@@ -222,11 +230,11 @@ private:
             const bool aimRight = m_rng() % 2 == 0;
             const int letter = aimRight ? m_model.nummer : 1 + static_cast<int>(m_rng() % 15);
             what = std::string("name ") + kNames[letter];
-            const bool pauses = m_model.name(kNames[letter]);
-            if (pauses) {
+            const std::optional<int> pauseDrill = m_model.name(kNames[letter]);
+            if (pauseDrill) {
                 ++m_pauses;
                 m_quiz->AnswerClicked(kNames[letter]);
-                m_model.finishPause();
+                m_model.finishPause(*pauseDrill);
             } else {
                 m_quiz->AnswerClicked(kNames[letter]);
             }
@@ -246,7 +254,7 @@ private:
         ASSERT_EQ(s.Falsch, m_model.falsch);
         ASSERT_EQ(s.Fehler, m_model.fehler);
         ASSERT_EQ(s.ModusGemischt, m_model.gemischt);
-        ASSERT_EQ(m_quiz->isPausing(), m_model.pausing);
+        ASSERT_EQ(m_quiz->isLetterAnswered(), m_model.answered == m_model.drill);
         ASSERT_EQ(caption(DisplayControl::Frame1), m_model.frame);
         ASSERT_EQ(caption(DisplayControl::LabelAnzeige), m_model.glyph);
         ASSERT_EQ(caption(DisplayControl::LabelAnzeigeText), m_model.feedback);

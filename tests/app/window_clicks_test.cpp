@@ -74,17 +74,20 @@ TEST_F(WindowClicks, DoubleClickOnTheRightNameCountsOnce) {
     EXPECT_TRUE(runtime.randoms.empty());
 }
 
-TEST_F(WindowClicks, ModeClickDuringThePauseStartsTheNewDrillAndThePauseStillDraws) {
+TEST_F(WindowClicks, ADrillStartedDuringThePauseIsAnsweredAtOnce) {
     runtime.scriptRandoms({forLetter(1)});
     click("CommandKlein");
     click("CommandBe");
-    runtime.at(1s, [&] { click("CommandGross"); });
-    runtime.scriptRandoms({forLetter(7), forLetter(8)});
+    runtime.at(1s, [&] { click("CommandGross"); });  // shows Μ
+    runtime.at(1200ms, [&] { click("CommandMy"); }); // right: its own pause draws Δ
+    runtime.scriptRandoms({forLetter(8), forLetter(4)});
     click("CommandAl");
     EXPECT_EQ(question(), kUppercaseQuestion);
-    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("Μ"));
+    EXPECT_EQ(text("LabelAnzeige"), QStringLiteral("Δ"));
+    EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
     EXPECT_EQ(text("LabelFalsch"), QStringLiteral("0 falsch"));
     EXPECT_EQ(text("LabelAnzeigeText"), QString());
+    EXPECT_TRUE(runtime.randoms.empty()) << "the replaced pause must not draw again";
 }
 
 TEST_F(WindowClicks, EndeDuringThePauseDrawsNoMoreLetters) {
