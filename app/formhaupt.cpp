@@ -1,6 +1,5 @@
 #include "formhaupt.h"
 
-#include "formhaupt_controls.h"
 #include "runtime_services.h"
 
 #include <QCloseEvent>
@@ -13,9 +12,30 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 #include <vector>
 
+using letterfibel::ControlDefinition;
+using letterfibel::ControlId;
+using letterfibel::kTwipsPerPixel;
+
 namespace {
+
+std::size_t indexOf(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
+
+Qt::Alignment horizontalAlignment(letterfibel::TextAlignment alignment) {
+    switch (alignment) {
+    case letterfibel::TextAlignment::Left:
+        return Qt::AlignLeft;
+    case letterfibel::TextAlignment::Centre:
+        return Qt::AlignHCenter;
+    case letterfibel::TextAlignment::Right:
+        return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
 
 QFont controlFont(const ControlDefinition& control) {
     QFont font;
@@ -52,19 +72,19 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     , m_runtime(runtime) {
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QStringLiteral("Letterfibel"));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
     paintButtonFace(this);
     setWindowIcon(applicationIcon());
     setAccessibleName(windowTitle());
-    setAccessibleDescription(tr("Übung zum Lesen der griechischen Buchstaben"));
+    setAccessibleDescription(QStringLiteral("Übung zum Lesen der griechischen Buchstaben"));
 
     createControls();
-    m_display = std::make_unique<WidgetDisplay>(
-        WidgetDisplay::Controls{control<QGroupBox>("Frame1"), control<QLabel>("LabelAnzeige"),
-                                control<QLabel>("LabelAnzeigeText"),
-                                control<QLabel>("LabelRichtig"), control<QLabel>("LabelFalsch")});
+    QLabel* labelAnzeige = m_labels[indexOf(ControlId::LabelAnzeige)];
+    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{
+        m_frame1, labelAnzeige, m_labels[indexOf(ControlId::LabelAnzeigeText)],
+        m_labels[indexOf(ControlId::LabelRichtig)], m_labels[indexOf(ControlId::LabelFalsch)]});
     // Names what the label shows without giving the answer away.
-    control<QLabel>("LabelAnzeige")->setAccessibleName(tr("Angezeigter Buchstabe"));
+    labelAnzeige->setAccessibleName(QStringLiteral("Angezeigter Buchstabe"));
     m_quiz = std::make_unique<letterfibel::Quiz>(*m_display, m_runtime);
     wireButtons();
 
@@ -73,35 +93,36 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
 
 void FormHaupt::createControls() {
     std::vector<std::pair<int, QPushButton*>> tabOrder;
-    QGroupBox* frame1 = nullptr;
-    for (const ControlDefinition& control : formHauptControls()) {
-        QWidget* parent = control.inFrame1 ? static_cast<QWidget*>(frame1) : this;
+    for (const ControlDefinition& control : letterfibel::formHauptControls()) {
+        QWidget* parent = control.inFrame1 ? static_cast<QWidget*>(m_frame1) : this;
         const QString caption = QString::fromUtf8(control.caption);
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case ControlKind::Label: {
+        case letterfibel::ControlKind::Label: {
             auto* label = new QLabel(caption, parent);
             label->setTextFormat(Qt::PlainText);
-            label->setAlignment(control.alignment | Qt::AlignTop);
+            label->setAlignment(horizontalAlignment(control.alignment) | Qt::AlignTop);
             paintButtonFace(label);
+            m_labels[indexOf(control.id)] = label;
             widget = label;
             break;
         }
-        case ControlKind::Frame:
-            frame1 = new QGroupBox(caption, parent);
-            paintButtonFace(frame1);
+        case letterfibel::ControlKind::Frame:
+            m_frame1 = new QGroupBox(caption, parent);
+            paintButtonFace(m_frame1);
             // An etched line on the button face, as a classic frame draws it; the default
             // style's tinted panel would show the opaque labels inside as lighter boxes.
-            frame1->setStyleSheet(QStringLiteral(
+            m_frame1->setStyleSheet(QStringLiteral(
                 "QGroupBox { border: 2px groove palette(mid); margin-top: 6px;"
                 " background: palette(button); }"
                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-            widget = frame1;
+            widget = m_frame1;
             break;
-        case ControlKind::Button: {
+        case letterfibel::ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
             tabOrder.emplace_back(control.tabIndex, button);
+            m_buttons[indexOf(control.id)] = button;
             widget = button;
             break;
         }
@@ -109,8 +130,8 @@ void FormHaupt::createControls() {
         widget->setObjectName(QString::fromUtf8(control.name));
         widget->setGeometry(pixelRect(control));
         widget->setFont(controlFont(control));
-        if (control.foreColor != kDefaultColour)
-            setTextColour(widget, colorFromNumber(control.foreColor));
+        if (control.foreColour != letterfibel::kDefaultColour)
+            setTextColour(widget, colourFromNumber(control.foreColour));
     }
 
     std::sort(tabOrder.begin(), tabOrder.end());
@@ -121,34 +142,35 @@ void FormHaupt::createControls() {
 
 void FormHaupt::wireButtons() {
     using Handler = void (FormHaupt::*)();
-    const std::pair<const char*, Handler> wiring[] = {
-        {"CommandKlein", &FormHaupt::CommandKlein_Click},
-        {"CommandGross", &FormHaupt::CommandGross_Click},
-        {"CommandGemischt", &FormHaupt::CommandGemischt_Click},
-        {"CommandEnde", &FormHaupt::CommandEnde_Click},
-        {"CommandAl", &FormHaupt::CommandAl_Click},
-        {"CommandBe", &FormHaupt::CommandBe_Click},
-        {"CommandGa", &FormHaupt::CommandGa_Click},
-        {"CommandDe", &FormHaupt::CommandDe_Click},
-        {"CommandEp", &FormHaupt::CommandEp_Click},
-        {"CommandEt", &FormHaupt::CommandEt_Click},
-        {"CommandTh", &FormHaupt::CommandTh_Click},
-        {"CommandLa", &FormHaupt::CommandLa_Click},
-        {"CommandMy", &FormHaupt::CommandMy_Click},
-        {"CommandNy", &FormHaupt::CommandNy_Click},
-        {"CommandPi", &FormHaupt::CommandPi_Click},
-        {"CommandRh", &FormHaupt::CommandRh_Click},
-        {"CommandSi", &FormHaupt::CommandSi_Click},
-        {"CommandPh", &FormHaupt::CommandPh_Click},
-        {"CommandOm", &FormHaupt::CommandOm_Click},
+    const std::pair<ControlId, Handler> wiring[] = {
+        {ControlId::CommandKlein, &FormHaupt::CommandKlein_Click},
+        {ControlId::CommandGross, &FormHaupt::CommandGross_Click},
+        {ControlId::CommandGemischt, &FormHaupt::CommandGemischt_Click},
+        {ControlId::CommandEnde, &FormHaupt::CommandEnde_Click},
+        {ControlId::CommandAl, &FormHaupt::CommandAl_Click},
+        {ControlId::CommandBe, &FormHaupt::CommandBe_Click},
+        {ControlId::CommandGa, &FormHaupt::CommandGa_Click},
+        {ControlId::CommandDe, &FormHaupt::CommandDe_Click},
+        {ControlId::CommandEp, &FormHaupt::CommandEp_Click},
+        {ControlId::CommandEt, &FormHaupt::CommandEt_Click},
+        {ControlId::CommandTh, &FormHaupt::CommandTh_Click},
+        {ControlId::CommandLa, &FormHaupt::CommandLa_Click},
+        {ControlId::CommandMy, &FormHaupt::CommandMy_Click},
+        {ControlId::CommandNy, &FormHaupt::CommandNy_Click},
+        {ControlId::CommandPi, &FormHaupt::CommandPi_Click},
+        {ControlId::CommandRh, &FormHaupt::CommandRh_Click},
+        {ControlId::CommandSi, &FormHaupt::CommandSi_Click},
+        {ControlId::CommandPh, &FormHaupt::CommandPh_Click},
+        {ControlId::CommandOm, &FormHaupt::CommandOm_Click},
     };
-    for (const auto& [name, handler] : wiring)
-        connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
+    for (const auto& [id, handler] : wiring)
+        connect(button(id), &QPushButton::clicked, this, handler);
 }
 
-template <typename T> T* FormHaupt::control(const char* name) const {
-    T* found = findChild<T*>(QString::fromUtf8(name));
-    Q_ASSERT(found);
+QPushButton* FormHaupt::button(ControlId id) const {
+    QPushButton* found = m_buttons[indexOf(id)];
+    if (!found)
+        throw std::logic_error("the control table has no button " + std::to_string(indexOf(id)));
     return found;
 }
 
@@ -158,15 +180,15 @@ template <typename Action> void FormHaupt::runHandler(Action&& action) noexcept 
     } catch (const std::exception& error) {
         showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(tr("Unbekannter Fehler"));
+        showError(QStringLiteral("Unbekannter Fehler"));
     }
 }
 
 void FormHaupt::showError(const QString& what) {
     // Not modal to the program: a nested pause keeps running, and so does the drill afterwards.
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, windowTitle(),
-                        tr("Diese Aktion wurde abgebrochen:\n%1").arg(what), QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                QStringLiteral("Diese Aktion wurde abgebrochen:\n%1").arg(what),
+                                QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("FehlerMeldung"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -186,7 +208,7 @@ void FormHaupt::changeEvent(QEvent* event) {
 void FormHaupt::closeEvent(QCloseEvent* event) {
     // A pause may be running below us; ending the runtime lets it unwind without touching
     // the controls again.
-    runHandler([this] { m_runtime.End(); });
+    runHandler([this] { m_runtime.endProgram(); });
     event->accept();
 }
 
@@ -194,7 +216,7 @@ void FormHaupt::Form_Load() {
     runHandler([this] {
         m_quiz->Fill();
         m_quiz->Init();
-        m_runtime.Randomize();
+        m_runtime.seedFromClock();
     });
 }
 
@@ -211,11 +233,11 @@ void FormHaupt::CommandGemischt_Click() {
 }
 
 void FormHaupt::CommandEnde_Click() {
-    runHandler([this] { m_runtime.End(); });
+    runHandler([this] { m_runtime.endProgram(); });
 }
 
 void FormHaupt::judge(std::string_view name) {
-    runHandler([this, name] { m_quiz->AnswerClicked(name); });
+    runHandler([this, name] { m_quiz->answerClicked(name); });
 }
 
 void FormHaupt::CommandAl_Click() {

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "form_controls.h"
 #include "quiz.h"
 #include "widget_display.h"
 
 #include <QWidget>
 
+#include <array>
+#include <memory>
 #include <string_view>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
 
 namespace letterfibel {
 class RuntimeServices;
@@ -51,9 +58,13 @@ private:
     // Runs one handler; a failure ends it and is shown, and never reaches Qt's event loop.
     template <typename Action> void runHandler(Action&& action) noexcept;
     void showError(const QString& what);
-    template <typename T> T* control(const char* name) const;
+    QPushButton* button(letterfibel::ControlId id) const;
 
     letterfibel::RuntimeServices& m_runtime;
+    // Kept from creation, indexed by ControlId; null where the control is of another kind.
+    QGroupBox* m_frame1 = nullptr;
+    std::array<QLabel*, letterfibel::kControlCount> m_labels{};
+    std::array<QPushButton*, letterfibel::kControlCount> m_buttons{};
     std::unique_ptr<WidgetDisplay> m_display;
     std::unique_ptr<letterfibel::Quiz> m_quiz;
 };

@@ -12,7 +12,7 @@ int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& 
     // Lets Wayland compositors and task bars find the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(LETTERFIBEL_APP_ID));
     QtRuntime runtime;
-    TerminationSignals signalsEndTheProgram([&runtime] { runtime.End(); });
+    TerminationSignals signalsEndTheProgram([&runtime] { runtime.endProgram(); });
     FormHaupt window(runtime);
     if (beforeShow)
         beforeShow(window);

@@ -4,10 +4,10 @@
 #include <QEventLoop>
 #include <QTimer>
 
-void QtRuntime::DoEvents(Clock::time_point deadline) {
-    // A nested loop that sleeps until an event or the deadline: the pause costs no CPU, and a
-    // precise timer keeps it from ending up to 5 % late as Qt's default coarse timer may.
-    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Now()).count();
+void QtRuntime::pumpEvents(Clock::time_point deadline) {
+    // A nested loop that handles every event until the deadline and waits for them without
+    // polling; a precise timer keeps it from ending up to 5 % late, as Qt's coarse timer may.
+    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
     QEventLoop loop;
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
@@ -17,7 +17,7 @@ void QtRuntime::DoEvents(Clock::time_point deadline) {
     loop.exec();
 }
 
-void QtRuntime::End() {
+void QtRuntime::endProgram() {
     m_ended = true;
     // exit() leaves every running event loop, the pause's nested one included.
     QCoreApplication::exit(0);

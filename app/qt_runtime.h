@@ -6,9 +6,9 @@
 // program ends every loop, the nested one of a pause included.
 class QtRuntime : public letterfibel::StandardServices {
 public:
-    void DoEvents(Clock::time_point deadline) override;
-    void End() override;
-    bool HasEnded() const override { return m_ended; }
+    void pumpEvents(Clock::time_point deadline) override;
+    void endProgram() override;
+    bool hasEnded() const override { return m_ended; }
 
 private:
     bool m_ended = false;

@@ -1,6 +1,6 @@
 #include "widget_display.h"
 
-#include "symbol_font.h"
+#include "greek_glyphs.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -10,7 +10,7 @@
 
 using letterfibel::DisplayControl;
 
-QColor colorFromNumber(std::int32_t colour) {
+QColor colourFromNumber(std::int32_t colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
                   static_cast<int>((bits >> 16) & 0xFF));
@@ -31,7 +31,7 @@ template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) con
     return control.data();
 }
 
-void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text) {
+void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) {
     if (control == DisplayControl::Frame1) {
         existing(m_controls.frame1)->setTitle(QString::fromStdString(text));
         return;
@@ -40,7 +40,7 @@ void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text) 
     if (control == DisplayControl::LabelAnzeige) {
         // Its accessible name stays "Angezeigter Buchstabe": announcing the glyph would say
         // the answer.
-        label->setText(greekFromSymbolText(text));
+        label->setText(QString::fromStdU16String(letterfibel::greekFromSymbolText(text)));
         return;
     }
     label->setText(QString::fromStdString(text));
@@ -49,8 +49,8 @@ void WidgetDisplay::SetCaption(DisplayControl control, const std::string& text) 
     QAccessible::updateAccessibility(&changed);
 }
 
-void WidgetDisplay::SetForeColor(DisplayControl control, std::int32_t colour) {
-    setTextColour(widget(control), colorFromNumber(colour));
+void WidgetDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
+    setTextColour(widget(control), colourFromNumber(colour));
 }
 
 QWidget* WidgetDisplay::widget(DisplayControl control) const {

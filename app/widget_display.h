@@ -23,8 +23,8 @@ public:
 
     explicit WidgetDisplay(const Controls& controls);
 
-    void SetCaption(letterfibel::DisplayControl control, const std::string& text) override;
-    void SetForeColor(letterfibel::DisplayControl control, std::int32_t colour) override;
+    void setCaption(letterfibel::DisplayControl control, const std::string& text) override;
+    void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
 
 private:
     // Throws when the control no longer exists.
@@ -35,7 +35,7 @@ private:
 };
 
 // A colour number &H00BBGGRR as a QColor.
-QColor colorFromNumber(std::int32_t colour);
+QColor colourFromNumber(std::int32_t colour);
 
 // Sets the colour the widget draws its text in.
 void setTextColour(QWidget* widget, const QColor& colour);

@@ -16,8 +16,8 @@ namespace {
 
 class NoDisplay : public letterfibel::Display {
 public:
-    void SetCaption(letterfibel::DisplayControl, const std::string&) override {}
-    void SetForeColor(letterfibel::DisplayControl, std::int32_t) override {}
+    void setCaption(letterfibel::DisplayControl, const std::string&) override {}
+    void setForeColour(letterfibel::DisplayControl, std::int32_t) override {}
 };
 
 double median(std::vector<double> values) {
@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     letterfibel::Quiz quiz(display, runtime);
     quiz.Fill();
     quiz.Init();
-    runtime.Randomize();
+    runtime.seedFromClock();
     quiz.StartKlein();
 
     const int pauses = argc > 1 ? std::atoi(argv[1]) : 5;
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
         const std::string right = quiz.buchstaben().Cell(quiz.state().Nummer, 3);
         const auto wallStart = std::chrono::steady_clock::now();
         const std::clock_t cpuStart = std::clock();
-        quiz.AnswerClicked(right);
+        quiz.answerClicked(right);
         const std::clock_t cpuEnd = std::clock();
         const auto wallEnd = std::chrono::steady_clock::now();
         wallMs.push_back(std::chrono::duration<double, std::milli>(wallEnd - wallStart).count());

@@ -1,12 +1,14 @@
 // A plain window with 26 default widgets of the kinds and sizes of Letterfibel's window:
 // what any Qt program of that size costs to start.
 #include "first_paint.h"
-#include "formhaupt_controls.h"
+#include "form_controls.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+
+using namespace letterfibel;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -44,8 +44,8 @@ void Buchstaben::Fill() {
     int letter = 1;
     for (const Entry& entry : kEntries) {
         auto& cells = m_cells.at(static_cast<std::size_t>(letter));
-        cells[kLowercaseRow] = CharToText(entry.lowercase);
-        cells[kUppercaseRow] = CharToText(entry.uppercase);
+        cells[kLowercaseRow] = charToText(entry.lowercase);
+        cells[kUppercaseRow] = charToText(entry.uppercase);
         cells[kNameRow] = entry.name;
         ++letter;
     }

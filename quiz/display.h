@@ -19,9 +19,9 @@ public:
     virtual ~Display() = default;
 
     // A failed set throws; the engine lets it end the operation in progress.
-    virtual void SetCaption(DisplayControl control, const std::string& text) = 0;
+    virtual void setCaption(DisplayControl control, const std::string& text) = 0;
     // colour is a colour number &H00BBGGRR.
-    virtual void SetForeColor(DisplayControl control, std::int32_t colour) = 0;
+    virtual void setForeColour(DisplayControl control, std::int32_t colour) = 0;
 };
 
 } // namespace letterfibel

@@ -8,7 +8,7 @@
 
 namespace letterfibel {
 
-int DrawNumber(double rnd, int count) {
+int drawNumber(double rnd, int count) {
     // floor(rnd * count + 1) would round 2 * 0.99999999999999989 + 1 up to 3; adding the 1 after
     // the floor keeps the result inside 1 to count for every rnd below 1.
     return static_cast<int>(std::floor(rnd * count)) + 1;
@@ -46,7 +46,7 @@ void Quiz::startSingleCase(int art, std::string_view question) {
     m_state.Fehler = 0;
     m_state.ModusGemischt = 0;
     m_state.Art = art;
-    m_display.SetCaption(DisplayControl::Frame1, std::string(question));
+    m_display.setCaption(DisplayControl::Frame1, std::string(question));
     showCounters();
     DrawLetter();
 }
@@ -65,25 +65,25 @@ void Quiz::StartGemischt() {
 void Quiz::DrawCase() {
     if (m_state.ModusGemischt != 1)
         return;
-    m_state.Art = DrawNumber(m_runtime.Rnd(), 2);
+    m_state.Art = drawNumber(m_runtime.nextRandom(), 2);
     if (m_state.Art == Buchstaben::kLowercaseRow)
-        m_display.SetCaption(DisplayControl::Frame1, std::string(kLowercaseQuestion));
+        m_display.setCaption(DisplayControl::Frame1, std::string(kLowercaseQuestion));
     else if (m_state.Art == Buchstaben::kUppercaseRow)
-        m_display.SetCaption(DisplayControl::Frame1, std::string(kUppercaseQuestion));
+        m_display.setCaption(DisplayControl::Frame1, std::string(kUppercaseQuestion));
 }
 
 void Quiz::DrawLetter() {
-    m_state.Nummer = DrawNumber(m_runtime.Rnd(), Buchstaben::kDrilled);
-    m_display.SetCaption(DisplayControl::LabelAnzeige,
+    m_state.Nummer = drawNumber(m_runtime.nextRandom(), Buchstaben::kDrilled);
+    m_display.setCaption(DisplayControl::LabelAnzeige,
                          m_buchstaben.Cell(m_state.Nummer, m_state.Art));
 }
 
 void Quiz::showCounters() {
-    m_display.SetCaption(DisplayControl::LabelRichtig, CounterText(m_state.Richtig, " richtig"));
-    m_display.SetCaption(DisplayControl::LabelFalsch, CounterText(m_state.Falsch, " falsch"));
+    m_display.setCaption(DisplayControl::LabelRichtig, counterText(m_state.Richtig, " richtig"));
+    m_display.setCaption(DisplayControl::LabelFalsch, counterText(m_state.Falsch, " falsch"));
 }
 
-void Quiz::AnswerClicked(std::string_view clickedName) {
+void Quiz::answerClicked(std::string_view clickedName) {
     // The letter on display has already been answered; judging again would score it twice.
     if (m_letterAnswered)
         return;
@@ -93,21 +93,21 @@ void Quiz::AnswerClicked(std::string_view clickedName) {
 
 void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clickedName) {
     if (clickedName != rightName) {
-        m_display.SetForeColor(DisplayControl::LabelAnzeigeText, TextToWholeNumber(kRed));
-        m_display.SetCaption(DisplayControl::LabelAnzeigeText, rightName);
+        m_display.setForeColour(DisplayControl::LabelAnzeigeText, textToWholeNumber(kRed));
+        m_display.setCaption(DisplayControl::LabelAnzeigeText, rightName);
         ++m_state.Falsch;
         m_state.Fehler = 1;
-        m_display.SetCaption(DisplayControl::LabelFalsch, CounterText(m_state.Falsch, " falsch"));
+        m_display.setCaption(DisplayControl::LabelFalsch, counterText(m_state.Falsch, " falsch"));
         return;
     }
 
-    m_display.SetForeColor(DisplayControl::LabelAnzeigeText, TextToWholeNumber(kGreen));
-    m_display.SetCaption(DisplayControl::LabelAnzeigeText, rightName);
+    m_display.setForeColour(DisplayControl::LabelAnzeigeText, textToWholeNumber(kGreen));
+    m_display.setCaption(DisplayControl::LabelAnzeigeText, rightName);
     if (m_state.Fehler == 0)
         ++m_state.Richtig;
     if (m_state.Fehler == 1)
         m_state.Fehler = 0;
-    m_display.SetCaption(DisplayControl::LabelRichtig, CounterText(m_state.Richtig, " richtig"));
+    m_display.setCaption(DisplayControl::LabelRichtig, counterText(m_state.Richtig, " richtig"));
 
     // Guards the answered letter until its pause is over; a failure below must not leave the
     // name buttons dead. A drill started meanwhile has lifted the guard already.
@@ -131,14 +131,14 @@ void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clicke
         return;
     DrawCase();
     DrawLetter();
-    m_display.SetCaption(DisplayControl::LabelAnzeigeText, std::string());
+    m_display.setCaption(DisplayControl::LabelAnzeigeText, std::string());
 }
 
 bool Quiz::pause() {
-    const auto end = m_runtime.Now() + kPause;
-    while (!m_runtime.HasEnded() && m_runtime.Now() < end)
-        m_runtime.DoEvents(end);
-    return !m_runtime.HasEnded();
+    const auto end = m_runtime.now() + kPause;
+    while (!m_runtime.hasEnded() && m_runtime.now() < end)
+        m_runtime.pumpEvents(end);
+    return !m_runtime.hasEnded();
 }
 
 } // namespace letterfibel

@@ -46,7 +46,7 @@ public:
 
     // A click on a name button. The letter on display is not judged again while the pause
     // after its right answer runs.
-    void AnswerClicked(std::string_view clickedName);
+    void answerClicked(std::string_view clickedName);
     void PruefeAntwort(const std::string& rightName, const std::string& clickedName);
 
     const DrillState& state() const { return m_state; }
@@ -70,6 +70,6 @@ private:
 };
 
 // Int(rnd * count + 1): a whole number from 1 to count for every rnd in [0, 1).
-int DrawNumber(double rnd, int count);
+int drawNumber(double rnd, int count);
 
 } // namespace letterfibel

@@ -14,16 +14,16 @@ public:
     virtual ~RuntimeServices() = default;
 
     // Seeds the random sequence from the clock; called once per run.
-    virtual void Randomize() = 0;
+    virtual void seedFromClock() = 0;
     // Next number of the sequence, uniform in [0, 1), never 1.
-    virtual double Rnd() = 0;
+    virtual double nextRandom() = 0;
     // Monotonic, so that a pause is two seconds long whatever the time of day.
-    virtual Clock::time_point Now() = 0;
+    virtual Clock::time_point now() = 0;
     // Handles pending events, clicks included, waiting for more at most until the deadline.
-    virtual void DoEvents(Clock::time_point deadline) = 0;
+    virtual void pumpEvents(Clock::time_point deadline) = 0;
     // Ends the program: no more events are handled, and code waiting in a pause must not go on.
-    virtual void End() = 0;
-    virtual bool HasEnded() const = 0;
+    virtual void endProgram() = 0;
+    virtual bool hasEnded() const = 0;
 };
 
 } // namespace letterfibel

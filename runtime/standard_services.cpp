@@ -4,21 +4,21 @@
 
 namespace letterfibel {
 
-void StandardServices::Randomize() {
+void StandardServices::seedFromClock() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     std::seed_seq seed{static_cast<unsigned long long>(ticks),
                        static_cast<unsigned long long>(ticks) >> 32};
     m_generator.seed(seed);
 }
 
-double StandardServices::Rnd() {
+double StandardServices::nextRandom() {
     const double value =
         std::generate_canonical<double, std::numeric_limits<double>::digits>(m_generator);
     // generate_canonical may round up to 1.0 (LWG 2524); the drawing relies on never seeing it.
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);
 }
 
-RuntimeServices::Clock::time_point StandardServices::Now() {
+RuntimeServices::Clock::time_point StandardServices::now() {
     return Clock::now();
 }
 

@@ -10,9 +10,9 @@ namespace letterfibel {
 // program belong to whoever owns the event loop.
 class StandardServices : public RuntimeServices {
 public:
-    void Randomize() override;
-    double Rnd() override;
-    Clock::time_point Now() override;
+    void seedFromClock() override;
+    double nextRandom() override;
+    Clock::time_point now() override;
 
 private:
     std::mt19937_64 m_generator;

@@ -7,7 +7,7 @@
 
 namespace letterfibel {
 
-std::string CharToText(int code) {
+std::string charToText(int code) {
     if (code < 0 || code > 255)
         throw RuntimeError(ErrorCode::InvalidCall, "Zeichencode " + std::to_string(code));
     const auto byte = static_cast<unsigned char>(code);
@@ -33,7 +33,7 @@ bool startsWithHexPrefix(std::string_view text) {
 
 } // namespace
 
-std::int32_t TextToWholeNumber(std::string_view text) {
+std::int32_t textToWholeNumber(std::string_view text) {
     const std::string_view number = trimBlanks(text);
     const std::string quoted = "\"" + std::string(text) + "\"";
     if (number.empty())
@@ -69,7 +69,7 @@ std::int32_t TextToWholeNumber(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string CounterText(std::int64_t count, std::string_view word) {
+std::string counterText(std::int64_t count, std::string_view word) {
     std::string text = std::to_string(count);
     text += word;
     return text;

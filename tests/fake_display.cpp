@@ -28,12 +28,12 @@ void FakeDisplay::record(Set set) {
     sets.push_back(std::move(set));
 }
 
-void FakeDisplay::SetCaption(DisplayControl control, const std::string& text) {
+void FakeDisplay::setCaption(DisplayControl control, const std::string& text) {
     record(testing::caption(control, text));
 }
 
-void FakeDisplay::SetForeColor(DisplayControl control, std::int32_t colour) {
-    record(testing::foreColor(control, colour));
+void FakeDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
+    record(testing::foreColour(control, colour));
 }
 
 std::string FakeDisplay::caption(DisplayControl control) const {
@@ -54,7 +54,7 @@ FakeDisplay::Set caption(DisplayControl control, std::string text) {
     return {control, false, std::move(text), 0};
 }
 
-FakeDisplay::Set foreColor(DisplayControl control, std::int32_t colour) {
+FakeDisplay::Set foreColour(DisplayControl control, std::int32_t colour) {
     return {control, true, {}, colour};
 }
 

@@ -20,8 +20,8 @@ public:
         bool operator==(const Set&) const = default;
     };
 
-    void SetCaption(DisplayControl control, const std::string& text) override;
-    void SetForeColor(DisplayControl control, std::int32_t colour) override;
+    void setCaption(DisplayControl control, const std::string& text) override;
+    void setForeColour(DisplayControl control, std::int32_t colour) override;
 
     // The value last set on a control, "" when none.
     std::string caption(DisplayControl control) const;
@@ -36,7 +36,7 @@ private:
 };
 
 FakeDisplay::Set caption(DisplayControl control, std::string text);
-FakeDisplay::Set foreColor(DisplayControl control, std::int32_t colour);
+FakeDisplay::Set foreColour(DisplayControl control, std::int32_t colour);
 void PrintTo(const FakeDisplay::Set& set, std::ostream* os);
 
 } // namespace letterfibel::testing

@@ -5,7 +5,7 @@
 
 namespace letterfibel::testing {
 
-double FakeRuntime::Rnd() {
+double FakeRuntime::nextRandom() {
     if (randoms.empty())
         throw std::logic_error("FakeRuntime: the test scripted too few random numbers");
     const double value = randoms.front();
@@ -13,20 +13,20 @@ double FakeRuntime::Rnd() {
     return value;
 }
 
-void FakeRuntime::DoEvents(Clock::time_point deadline) {
+void FakeRuntime::pumpEvents(Clock::time_point deadline) {
     ++pumpCalls;
     deadlinesSeen.push_back(deadline);
     // Deliver what is due, one at a time, as the event loop would; actions may schedule more.
     for (;;) {
         auto due = std::find_if(m_scheduled.begin(), m_scheduled.end(),
-                                [this](const Scheduled& s) { return s.when <= now; });
+                                [this](const Scheduled& s) { return s.when <= time; });
         if (due == m_scheduled.end() || ended)
             break;
         auto action = std::move(due->action);
         m_scheduled.erase(due);
         action();
     }
-    now = std::min(now + pumpStep, std::max(deadline, now));
+    time = std::min(time + pumpStep, std::max(deadline, time));
 }
 
 void FakeRuntime::scriptRandoms(std::initializer_list<double> values) {
@@ -34,7 +34,7 @@ void FakeRuntime::scriptRandoms(std::initializer_list<double> values) {
 }
 
 void FakeRuntime::at(Duration delay, std::function<void()> action) {
-    m_scheduled.push_back({now + delay, std::move(action)});
+    m_scheduled.push_back({time + delay, std::move(action)});
 }
 
 } // namespace letterfibel::testing

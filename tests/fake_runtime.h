@@ -15,21 +15,21 @@ class FakeRuntime : public RuntimeServices {
 public:
     using Duration = Clock::duration;
 
-    void Randomize() override { ++randomizeCalls; }
-    double Rnd() override;
-    Clock::time_point Now() override { return now; }
-    void DoEvents(Clock::time_point deadline) override;
-    void End() override { ended = true; }
-    bool HasEnded() const override { return ended; }
+    void seedFromClock() override { ++seedCalls; }
+    double nextRandom() override;
+    Clock::time_point now() override { return time; }
+    void pumpEvents(Clock::time_point deadline) override;
+    void endProgram() override { ended = true; }
+    bool hasEnded() const override { return ended; }
 
     void scriptRandoms(std::initializer_list<double> values);
-    // Runs action from inside the pump once the clock has reached now + delay.
+    // Runs action from inside the pump once the clock has reached time + delay.
     void at(Duration delay, std::function<void()> action);
 
-    Clock::time_point now{std::chrono::hours(1000)};
+    Clock::time_point time{std::chrono::hours(1000)};
     Duration pumpStep = std::chrono::milliseconds(10);
     std::deque<double> randoms;
-    int randomizeCalls = 0;
+    int seedCalls = 0;
     int pumpCalls = 0;
     bool ended = false;
     std::vector<Clock::time_point> deadlinesSeen;

@@ -6,7 +6,8 @@ cd "$root"
 bad=()
 while IFS= read -r -d '' file; do
     clang-format --dry-run -Werror "$file" >/dev/null 2>&1 || bad+=("$file")
-done < <(find app bench quiz runtime tests -name '*.cpp' -o -name '*.h' | tr '\n' '\0')
+done < <(git ls-files -z '*.cpp' '*.h' 2>/dev/null ||
+    find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0)
 if [ ${#bad[@]} -gt 0 ]; then
     printf 'not clang-formatted: %s\n' "${bad[@]}" >&2
     exit 1

@@ -27,10 +27,10 @@ protected:
 };
 
 TEST_F(Judging, BeforeAnyDrillEveryNameIsWrongAgainstTheEmptyName) {
-    quiz.AnswerClicked("Alpha");
-    EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, ""),
+    quiz.answerClicked("Alpha");
+    EXPECT_EQ(display.sets, (Sets{foreColour(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, ""),
                                   caption(LabelFalsch, "1 falsch")}));
-    quiz.AnswerClicked("Omega");
+    quiz.answerClicked("Omega");
     EXPECT_EQ(display.caption(LabelFalsch), "2 falsch");
     EXPECT_EQ(quiz.state().Fehler, 1);
     EXPECT_EQ(quiz.state().Nummer, 0);
@@ -38,9 +38,9 @@ TEST_F(Judging, BeforeAnyDrillEveryNameIsWrongAgainstTheEmptyName) {
 
 TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter) {
     startWith(2);
-    quiz.AnswerClicked("Gamma");
+    quiz.answerClicked("Gamma");
     EXPECT_EQ(display.sets,
-              (Sets{foreColor(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, "Beta"),
+              (Sets{foreColour(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, "Beta"),
                     caption(LabelFalsch, "1 falsch")}));
     EXPECT_EQ(quiz.state().Nummer, 2);
     EXPECT_EQ(quiz.state().Fehler, 1);
@@ -50,7 +50,7 @@ TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter) {
 TEST_F(Judging, EveryWrongClickCounts) {
     startWith(3);
     for (int i = 1; i <= 12; ++i)
-        quiz.AnswerClicked("Delta");
+        quiz.answerClicked("Delta");
     EXPECT_EQ(display.caption(LabelFalsch), "12 falsch");
     EXPECT_EQ(quiz.state().Falsch, 12);
 }
@@ -58,7 +58,7 @@ TEST_F(Judging, EveryWrongClickCounts) {
 TEST_F(Judging, ComparisonIsExactAndCaseSensitive) {
     startWith(15);
     for (const char* near : {"theta", "THETA", "Theta ", " Theta", "Thet"})
-        quiz.AnswerClicked(near);
+        quiz.answerClicked(near);
     EXPECT_EQ(quiz.state().Falsch, 5);
     EXPECT_EQ(quiz.state().Richtig, 0);
 }
@@ -68,11 +68,11 @@ TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter) {
     std::string richtigDuringPause;
     runtime.at(1s, [&] { richtigDuringPause = display.caption(LabelRichtig); });
     runtime.scriptRandoms({forLetter(7)});
-    quiz.AnswerClicked("Theta");
+    quiz.answerClicked("Theta");
 
     EXPECT_EQ(richtigDuringPause, "1 richtig");
     EXPECT_EQ(display.sets,
-              (Sets{foreColor(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Theta"),
+              (Sets{foreColour(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Theta"),
                     caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "l"),
                     caption(LabelAnzeigeText, "")}));
     EXPECT_EQ(quiz.state().Nummer, 7);
@@ -81,9 +81,9 @@ TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter) {
 
 TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting) {
     startWith(1);
-    quiz.AnswerClicked("Beta");
+    quiz.answerClicked("Beta");
     runtime.scriptRandoms({forLetter(2)});
-    quiz.AnswerClicked("Alpha");
+    quiz.answerClicked("Alpha");
     EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
     EXPECT_EQ(display.caption(LabelFalsch), "1 falsch");
     EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen);
@@ -92,14 +92,14 @@ TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting) {
 
     // The next letter starts without a mark.
     runtime.scriptRandoms({forLetter(3)});
-    quiz.AnswerClicked("Beta");
+    quiz.answerClicked("Beta");
     EXPECT_EQ(display.caption(LabelRichtig), "1 richtig");
 }
 
 TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas) {
     startWith(1);
     runtime.scriptRandoms({forLetter(1)});
-    quiz.AnswerClicked("Alpha");
+    quiz.answerClicked("Alpha");
     EXPECT_EQ(display.sets.back(), caption(LabelAnzeigeText, ""));
     EXPECT_EQ(std::count_if(display.sets.begin(), display.sets.end(),
                             [](const auto& s) { return s.isColour; }),
@@ -109,12 +109,12 @@ TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas) {
 TEST_F(Judging, PausePumpsEventsUntilTwoSecondsHavePassed) {
     startWith(4);
     runtime.pumpStep = 30ms;
-    const auto start = runtime.now;
+    const auto start = runtime.time;
     runtime.scriptRandoms({forLetter(5)});
-    quiz.AnswerClicked("Delta");
+    quiz.answerClicked("Delta");
 
-    EXPECT_GE(runtime.now - start, 2s);
-    EXPECT_LT(runtime.now - start, 2s + 30ms);
+    EXPECT_GE(runtime.time - start, 2s);
+    EXPECT_LT(runtime.time - start, 2s + 30ms);
     EXPECT_EQ(runtime.pumpCalls, 67); // ceil(2000 / 30)
     for (const auto deadline : runtime.deadlinesSeen)
         EXPECT_EQ(deadline, start + 2s);
@@ -124,19 +124,19 @@ TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly) {
     startWith(4);
     runtime.pumpStep = 2s;
     runtime.scriptRandoms({forLetter(5)});
-    quiz.AnswerClicked("Delta");
+    quiz.answerClicked("Delta");
     EXPECT_EQ(runtime.pumpCalls, 1);
     EXPECT_EQ(display.caption(LabelAnzeige), "e");
 }
 
 TEST_F(Judging, PauseAroundMidnightStillLastsTwoSeconds) {
     // The clock is monotonic: 23:59:59 as a time of day would wrap to 0 a second later.
-    runtime.now = RuntimeServices::Clock::time_point(24h - 1s);
+    runtime.time = RuntimeServices::Clock::time_point(24h - 1s);
     startWith(4);
     runtime.pumpStep = 100ms;
     runtime.scriptRandoms({forLetter(5)});
-    quiz.AnswerClicked("Delta");
-    EXPECT_EQ(runtime.now, RuntimeServices::Clock::time_point(24h + 1s));
+    quiz.answerClicked("Delta");
+    EXPECT_EQ(runtime.time, RuntimeServices::Clock::time_point(24h + 1s));
     EXPECT_EQ(runtime.pumpCalls, 20);
 }
 
@@ -150,45 +150,45 @@ protected:
 };
 
 TEST_F(ClicksDuringThePause, ARepeatedRightClickIsNotJudged) {
-    runtime.at(50ms, [&] { quiz.AnswerClicked("Eta"); }); // the second click of a double click
-    runtime.at(1s, [&] { quiz.AnswerClicked("Eta"); });
+    runtime.at(50ms, [&] { quiz.answerClicked("Eta"); }); // the second click of a double click
+    runtime.at(1s, [&] { quiz.answerClicked("Eta"); });
     runtime.scriptRandoms({forLetter(8)});
-    quiz.AnswerClicked("Eta");
+    quiz.answerClicked("Eta");
 
     EXPECT_EQ(quiz.state().Richtig, 1);
     EXPECT_EQ(display.sets,
-              (Sets{foreColor(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Eta"),
+              (Sets{foreColour(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Eta"),
                     caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "m"),
                     caption(LabelAnzeigeText, "")}));
     EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter must be drawn";
 }
 
 TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter) {
-    runtime.at(500ms, [&] { quiz.AnswerClicked("Pi"); });
+    runtime.at(500ms, [&] { quiz.answerClicked("Pi"); });
     runtime.scriptRandoms({forLetter(8), forLetter(9)});
-    quiz.AnswerClicked("Eta");
+    quiz.answerClicked("Eta");
 
     EXPECT_EQ(quiz.state().Falsch, 0);
     EXPECT_EQ(quiz.state().Fehler, 0);
     EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen) << "nothing may have turned red";
-    quiz.AnswerClicked("My");
+    quiz.answerClicked("My");
     EXPECT_EQ(quiz.state().Richtig, 2) << "the next letter must start without a mark";
 }
 
 TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause) {
     runtime.scriptRandoms({forLetter(8)});
-    quiz.AnswerClicked("Eta");
+    quiz.answerClicked("Eta");
     ASSERT_FALSE(quiz.isLetterAnswered());
-    quiz.AnswerClicked("Ny");
+    quiz.answerClicked("Ny");
     EXPECT_EQ(quiz.state().Falsch, 1);
 }
 
 TEST_F(ClicksDuringThePause, ANewDrillIsJudgedAtOnceAndTheOldPauseDrawsNothing) {
     runtime.at(500ms, [&] { quiz.StartGemischt(); });
-    runtime.at(800ms, [&] { quiz.AnswerClicked("Gamma"); }); // wrong for the new letter
+    runtime.at(800ms, [&] { quiz.answerClicked("Gamma"); }); // wrong for the new letter
     // Eta is right; StartGemischt draws uppercase and letter 2; nothing else may be drawn.
     runtime.scriptRandoms({kUppercase, forLetter(2)});
-    quiz.AnswerClicked("Eta");
+    quiz.answerClicked("Eta");
 
     EXPECT_TRUE(runtime.randoms.empty()) << "the replaced pause must draw nothing";
     EXPECT_EQ(quiz.state().ModusGemischt, 1);
@@ -203,16 +203,16 @@ TEST_F(ClicksDuringThePause, ANewDrillIsJudgedAtOnceAndTheOldPauseDrawsNothing) 
 }
 
 TEST_F(ClicksDuringThePause, ARightAnswerInANewDrillRunsItsOwnPauseThatAloneDraws) {
-    const auto start = runtime.now;
+    const auto start = runtime.time;
     RuntimeServices::Clock::time_point innerDrawn{};
     runtime.at(500ms, [&] { quiz.StartKlein(); });
     runtime.at(600ms, [&] {
-        quiz.AnswerClicked("Beta"); // right for the new letter: a pause of its own
-        innerDrawn = runtime.now;
+        quiz.answerClicked("Beta"); // right for the new letter: a pause of its own
+        innerDrawn = runtime.time;
     });
     // Eta right; the new drill draws letter 2 (Beta); the inner pause draws letter 9.
     runtime.scriptRandoms({forLetter(2), forLetter(9)});
-    quiz.AnswerClicked("Eta");
+    quiz.answerClicked("Eta");
 
     EXPECT_GE(innerDrawn - start, 2600ms) << "the inner pause lasts its own two seconds";
     EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter after the pauses";
@@ -224,11 +224,11 @@ TEST_F(ClicksDuringThePause, ARightAnswerInANewDrillRunsItsOwnPauseThatAloneDraw
 }
 
 TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause) {
-    runtime.at(700ms, [&] { runtime.End(); });
+    runtime.at(700ms, [&] { runtime.endProgram(); });
     runtime.at(800ms, [&] { ADD_FAILURE() << "no event may be handled after the end"; });
-    quiz.AnswerClicked("Eta");
+    quiz.answerClicked("Eta");
 
-    EXPECT_LT(runtime.now - RuntimeServices::Clock::time_point(std::chrono::hours(1000)), 1s);
+    EXPECT_LT(runtime.time - RuntimeServices::Clock::time_point(std::chrono::hours(1000)), 1s);
     EXPECT_EQ(display.sets.back(), caption(LabelRichtig, "1 richtig"));
     EXPECT_EQ(quiz.state().Nummer, 6) << "no letter may be drawn after the end";
     EXPECT_FALSE(quiz.isLetterAnswered());
@@ -240,13 +240,13 @@ class FailingDisplay : public Judging {};
 TEST_F(FailingDisplay, WrongClickKeepsTheStateBeforeTheFailingSet) {
     startWith(1);
     display.failAtSet = 2; // the caption of LabelAnzeigeText
-    EXPECT_THROW(quiz.AnswerClicked("Beta"), std::runtime_error);
+    EXPECT_THROW(quiz.answerClicked("Beta"), std::runtime_error);
     EXPECT_EQ(quiz.state().Falsch, 0);
     EXPECT_EQ(quiz.state().Fehler, 0);
-    EXPECT_EQ(display.sets, (Sets{foreColor(LabelAnzeigeText, kRed)}));
+    EXPECT_EQ(display.sets, (Sets{foreColour(LabelAnzeigeText, kRed)}));
 
     display.failAtSet = 3; // the counter caption, after both fields changed
-    EXPECT_THROW(quiz.AnswerClicked("Beta"), std::runtime_error);
+    EXPECT_THROW(quiz.answerClicked("Beta"), std::runtime_error);
     EXPECT_EQ(quiz.state().Falsch, 1);
     EXPECT_EQ(quiz.state().Fehler, 1);
 }
@@ -256,7 +256,7 @@ TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause) 
     runtime.pumpStep = 2s;
     runtime.scriptRandoms({forLetter(9)});
     display.failAtSet = 4; // the glyph of the next letter
-    EXPECT_THROW(quiz.AnswerClicked("Alpha"), std::runtime_error);
+    EXPECT_THROW(quiz.answerClicked("Alpha"), std::runtime_error);
     EXPECT_EQ(quiz.state().Richtig, 1);
     EXPECT_EQ(quiz.state().Nummer, 9);
     EXPECT_FALSE(quiz.isLetterAnswered()) << "a failure must not leave the name buttons dead";

@@ -60,8 +60,8 @@ TEST_F(Modes, StartGemischtDrawsTheCaseBeforeTheLetter) {
 TEST_F(Modes, StartingADrillClearsTheScoreAndKeepsTheFeedback) {
     runtime.scriptRandoms({forLetter(1)});
     quiz.StartKlein();
-    quiz.AnswerClicked("Beta");
-    quiz.AnswerClicked("Gamma");
+    quiz.answerClicked("Beta");
+    quiz.answerClicked("Gamma");
     ASSERT_EQ(quiz.state().Falsch, 2);
     display.sets.clear();
 
@@ -80,11 +80,11 @@ TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong) {
     runtime.scriptRandoms({forLetter(1)});
     quiz.StartKlein();
     for (int i = 0; i < 3; ++i)
-        quiz.AnswerClicked("Omega");
+        quiz.answerClicked("Omega");
     // The first right answer follows the misses and does not count.
     for (int i = 0; i < 6; ++i) {
         runtime.scriptRandoms({forLetter(1)});
-        quiz.AnswerClicked("Alpha");
+        quiz.answerClicked("Alpha");
     }
     ASSERT_EQ(display.caption(LabelRichtig), "5 richtig");
     ASSERT_EQ(display.caption(LabelFalsch), "3 falsch");
@@ -114,7 +114,7 @@ TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown) {
         EXPECT_EQ(display.caption(Frame1), glyph == lowercase ? kLower : kUpper);
 
         runtime.scriptRandoms({drawnCase, forLetter(letter % 15 + 1)});
-        quiz.AnswerClicked(quiz.buchstaben().Cell(letter, 3));
+        quiz.answerClicked(quiz.buchstaben().Cell(letter, 3));
     }
     EXPECT_TRUE(runtime.randoms.empty());
 }

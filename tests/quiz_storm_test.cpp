@@ -29,10 +29,10 @@ namespace {
 
 class LastValueDisplay : public Display {
 public:
-    void SetCaption(DisplayControl control, const std::string& text) override {
+    void setCaption(DisplayControl control, const std::string& text) override {
         captions[static_cast<std::size_t>(control)] = text;
     }
-    void SetForeColor(DisplayControl control, std::int32_t colour) override {
+    void setForeColour(DisplayControl control, std::int32_t colour) override {
         ASSERT_EQ(control, DisplayControl::LabelAnzeigeText) << "only the feedback changes colour";
         feedbackColour = colour;
     }
@@ -42,23 +42,23 @@ public:
 
 class StormRuntime : public RuntimeServices {
 public:
-    void Randomize() override {}
-    double Rnd() override {
-        drawn.push_back(nextRandom());
+    void seedFromClock() override {}
+    double nextRandom() override {
+        drawn.push_back(source());
         return drawn.back();
     }
-    Clock::time_point Now() override { return now; }
-    void DoEvents(Clock::time_point deadline) override {
+    Clock::time_point now() override { return time; }
+    void pumpEvents(Clock::time_point deadline) override {
         onPump();
-        now = std::min(deadline, now + step);
+        time = std::min(deadline, time + step);
     }
-    void End() override { ended = true; }
-    bool HasEnded() const override { return ended; }
+    void endProgram() override { ended = true; }
+    bool hasEnded() const override { return ended; }
 
-    std::function<double()> nextRandom;
+    std::function<double()> source;
     std::function<void()> onPump;
     std::vector<double> drawn;
-    Clock::time_point now{};
+    Clock::time_point time{};
     Clock::duration step = std::chrono::milliseconds(500);
     bool ended = false;
 };
@@ -182,7 +182,7 @@ private:
         m_quiz = std::make_unique<Quiz>(*m_display, *m_runtime);
         m_model = Model{};
         m_model.drawn = &m_runtime->drawn;
-        m_runtime->nextRandom = [this] { return randomNumber(); };
+        m_runtime->source = [this] { return randomNumber(); };
         m_runtime->onPump = [this] { pump(); };
         m_quiz->Fill();
         m_quiz->Init();
@@ -213,7 +213,7 @@ private:
         std::string what;
         if (pick < 2) { // Ende
             what = "Ende";
-            m_runtime->End();
+            m_runtime->endProgram();
             m_model.ended = true;
         } else if (pick < 14) {
             const int mode = 1 + static_cast<int>(pick % 3);
@@ -233,10 +233,10 @@ private:
             const std::optional<int> pauseDrill = m_model.name(kNames[letter]);
             if (pauseDrill) {
                 ++m_pauses;
-                m_quiz->AnswerClicked(kNames[letter]);
+                m_quiz->answerClicked(kNames[letter]);
                 m_model.finishPause(*pauseDrill);
             } else {
-                m_quiz->AnswerClicked(kNames[letter]);
+                m_quiz->answerClicked(kNames[letter]);
             }
         }
         compare((nested ? "nested " : "") + what);

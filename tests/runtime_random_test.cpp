@@ -15,18 +15,18 @@ namespace {
 // The standard-library services with the window's part left out.
 class Services : public StandardServices {
 public:
-    void DoEvents(Clock::time_point) override {}
-    void End() override {}
-    bool HasEnded() const override { return false; }
+    void pumpEvents(Clock::time_point) override {}
+    void endProgram() override {}
+    bool hasEnded() const override { return false; }
 };
 
-TEST(Rnd, StaysInsideZeroToOneAndCoversTheRange) {
+TEST(NextRandom, StaysInsideZeroToOneAndCoversTheRange) {
     Services services;
-    services.Randomize();
+    services.seedFromClock();
     double lowest = 1.0;
     double highest = 0.0;
     for (int i = 0; i < 100000; ++i) {
-        const double value = services.Rnd();
+        const double value = services.nextRandom();
         ASSERT_GE(value, 0.0);
         ASSERT_LT(value, 1.0);
         lowest = std::min(lowest, value);
@@ -36,52 +36,52 @@ TEST(Rnd, StaysInsideZeroToOneAndCoversTheRange) {
     EXPECT_GT(highest, 0.999);
 }
 
-TEST(Rnd, SeedingFromTheClockGivesADifferentSequence) {
+TEST(NextRandom, SeedingFromTheClockGivesADifferentSequence) {
     Services first;
     Services second;
     // Unseeded generators agree, as the runtime's did before seeding.
-    EXPECT_EQ(first.Rnd(), second.Rnd());
-    first.Randomize();
+    EXPECT_EQ(first.nextRandom(), second.nextRandom());
+    first.seedFromClock();
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    second.Randomize();
-    EXPECT_NE(first.Rnd(), second.Rnd());
+    second.seedFromClock();
+    EXPECT_NE(first.nextRandom(), second.nextRandom());
 }
 
 TEST(Clock, IsMonotonic) {
     Services services;
-    auto previous = services.Now();
+    auto previous = services.now();
     for (int i = 0; i < 1000; ++i) {
-        const auto now = services.Now();
+        const auto now = services.now();
         ASSERT_GE(now, previous);
         previous = now;
     }
 }
 
-TEST(DrawNumber, GivesOneToCountForTheEdgesOfTheRange) {
+TEST(drawNumber, GivesOneToCountForTheEdgesOfTheRange) {
     const double belowOneDouble = std::nextafter(1.0, 0.0);
     const double belowOneFloat = std::nextafter(1.0f, 0.0f);
     for (int count : {2, 15}) {
-        EXPECT_EQ(DrawNumber(0.0, count), 1) << count;
-        EXPECT_EQ(DrawNumber(belowOneDouble, count), count) << count;
-        EXPECT_EQ(DrawNumber(belowOneFloat, count), count) << count;
-        EXPECT_EQ(DrawNumber(std::numeric_limits<double>::denorm_min(), count), 1) << count;
+        EXPECT_EQ(drawNumber(0.0, count), 1) << count;
+        EXPECT_EQ(drawNumber(belowOneDouble, count), count) << count;
+        EXPECT_EQ(drawNumber(belowOneFloat, count), count) << count;
+        EXPECT_EQ(drawNumber(std::numeric_limits<double>::denorm_min(), count), 1) << count;
     }
 }
 
-TEST(DrawNumber, SplitsTheRangeIntoEqualParts) {
+TEST(drawNumber, SplitsTheRangeIntoEqualParts) {
     for (int n = 1; n <= 15; ++n) {
-        EXPECT_EQ(DrawNumber((n - 1) / 15.0, 15), n);
-        EXPECT_EQ(DrawNumber(std::nextafter(n / 15.0, 0.0), 15), n);
+        EXPECT_EQ(drawNumber((n - 1) / 15.0, 15), n);
+        EXPECT_EQ(drawNumber(std::nextafter(n / 15.0, 0.0), 15), n);
     }
 }
 
-TEST(DrawNumber, IsRoughlyUniformOnTheRealSequence) {
+TEST(drawNumber, IsRoughlyUniformOnTheRealSequence) {
     Services services;
-    services.Randomize();
+    services.seedFromClock();
     std::array<int, 16> counts{};
     constexpr int kDraws = 150000;
     for (int i = 0; i < kDraws; ++i) {
-        const int n = DrawNumber(services.Rnd(), 15);
+        const int n = drawNumber(services.nextRandom(), 15);
         ASSERT_GE(n, 1);
         ASSERT_LE(n, 15);
         ++counts[static_cast<std::size_t>(n)];

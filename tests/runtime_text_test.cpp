@@ -20,7 +20,7 @@ void PrintTo(const NumberRow& row, std::ostream* os) {
 class TextToWholeNumberTest : public ::testing::TestWithParam<NumberRow> {};
 
 TEST_P(TextToWholeNumberTest, ConvertsTheNumber) {
-    EXPECT_EQ(TextToWholeNumber(GetParam().text), GetParam().expected) << GetParam().text;
+    EXPECT_EQ(textToWholeNumber(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -34,11 +34,11 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberRow{"smallest", "-2147483648", -2147483647 - 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
+TEST(textToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
     for (const char* text :
          {"", " ", "abc", "12a", "&H", "&HXYZ", "&H12G", "1 2", "+-1", "--1", "0x10"}) {
         try {
-            TextToWholeNumber(text);
+            textToWholeNumber(text);
             ADD_FAILURE() << '"' << text << "\" was accepted as a number";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.code(), ErrorCode::TypeMismatch) << text;
@@ -46,10 +46,10 @@ TEST(TextToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
     }
 }
 
-TEST(TextToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
+TEST(textToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
     for (const char* text : {"2147483648", "-2147483649", "&H100000000", "99999999999999999999"}) {
         try {
-            TextToWholeNumber(text);
+            textToWholeNumber(text);
             ADD_FAILURE() << '"' << text << "\" did not overflow";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.code(), ErrorCode::Overflow) << text;
@@ -57,18 +57,18 @@ TEST(TextToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
     }
 }
 
-TEST(CharToText, GivesOneCharacterForEveryCode) {
-    EXPECT_EQ(CharToText(97), "a");
-    EXPECT_EQ(CharToText(74), "J");
-    EXPECT_EQ(CharToText(0), std::string(1, '\0'));
-    EXPECT_EQ(CharToText(0xE4), "\xC3\xA4"); // ä, kept in UTF-8
-    EXPECT_EQ(CharToText(255), "\xC3\xBF");
+TEST(charToText, GivesOneCharacterForEveryCode) {
+    EXPECT_EQ(charToText(97), "a");
+    EXPECT_EQ(charToText(74), "J");
+    EXPECT_EQ(charToText(0), std::string(1, '\0'));
+    EXPECT_EQ(charToText(0xE4), "\xC3\xA4"); // ä, kept in UTF-8
+    EXPECT_EQ(charToText(255), "\xC3\xBF");
 }
 
-TEST(CharToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
+TEST(charToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
     for (int code : {-1, 256, 1000}) {
         try {
-            CharToText(code);
+            charToText(code);
             ADD_FAILURE() << code << " was accepted";
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.code(), ErrorCode::InvalidCall);
@@ -76,12 +76,12 @@ TEST(CharToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
     }
 }
 
-TEST(CounterText, IsTheDecimalCountFollowedByTheWord) {
-    EXPECT_EQ(CounterText(0, " richtig"), "0 richtig");
-    EXPECT_EQ(CounterText(0, " falsch"), "0 falsch");
-    EXPECT_EQ(CounterText(12, " falsch"), "12 falsch");
-    EXPECT_EQ(CounterText(100, " richtig"), "100 richtig");
-    EXPECT_EQ(CounterText(9876543210LL, " falsch"), "9876543210 falsch");
+TEST(counterText, IsTheDecimalCountFollowedByTheWord) {
+    EXPECT_EQ(counterText(0, " richtig"), "0 richtig");
+    EXPECT_EQ(counterText(0, " falsch"), "0 falsch");
+    EXPECT_EQ(counterText(12, " falsch"), "12 falsch");
+    EXPECT_EQ(counterText(100, " richtig"), "100 richtig");
+    EXPECT_EQ(counterText(9876543210LL, " falsch"), "9876543210 falsch");
 }
 
 TEST(RuntimeErrorText, SubscriptErrorIsTypedAndNamesTheIndex) {

@@ -143,7 +143,7 @@ TEST_F(WindowLayout, FirstViewShowsNoLetterAndNoQuestion) {
     EXPECT_EQ(text("LabelRichtig"), QStringLiteral("0 richtig"));
     EXPECT_EQ(text("LabelFalsch"), QStringLiteral("0 falsch"));
     EXPECT_FALSE(text("Label2").isEmpty());
-    EXPECT_EQ(runtime.randomizeCalls, 1) << "loading seeds the random sequence once";
+    EXPECT_EQ(runtime.seedCalls, 1) << "loading seeds the random sequence once";
 }
 
 TEST_F(WindowLayout, EveryTextFitsItsBoxOnOneLine) {

@@ -1,4 +1,6 @@
-#include "symbol_font.h"
+#include "greek_glyphs.h"
+
+namespace letterfibel {
 
 namespace {
 
@@ -19,16 +21,18 @@ constexpr char16_t kLowercase[26] = {
 
 } // namespace
 
-QString greekFromSymbolText(const std::string& symbolText) {
-    QString greek;
-    greek.reserve(static_cast<qsizetype>(symbolText.size()));
+std::u16string greekFromSymbolText(std::string_view symbolText) {
+    std::u16string greek;
+    greek.reserve(symbolText.size());
     for (const char c : symbolText) {
         if (c >= 'A' && c <= 'Z')
-            greek.append(QChar(kUppercase[c - 'A']));
+            greek += kUppercase[c - 'A'];
         else if (c >= 'a' && c <= 'z')
-            greek.append(QChar(kLowercase[c - 'a']));
+            greek += kLowercase[c - 'a'];
         else
-            greek.append(QLatin1Char(c));
+            greek += static_cast<char16_t>(static_cast<unsigned char>(c));
     }
     return greek;
 }
+
+} // namespace letterfibel

@@ -1,0 +1,66 @@
+#include "form_controls.h"
+
+namespace letterfibel {
+
+namespace {
+
+using enum ControlKind;
+using enum ControlId;
+constexpr TextAlignment kLeft = TextAlignment::Left;
+constexpr TextAlignment kRight = TextAlignment::Right;
+constexpr TextAlignment kCentre = TextAlignment::Centre;
+constexpr std::int32_t kDefault = kDefaultColour;
+
+// clang-format off
+constexpr std::array<ControlDefinition, kControlCount> kControls{{
+    // id, name, kind, in Frame1, caption, left, top, width, height, font px, bold, colour,
+    // alignment, tab index
+    {Label1, "Label1", Label, false, "Letterfibel", 720, 720, 6495, 735, 27, false, kDefault, kLeft, 0},
+    {Label2, "Label2", Label, false, "Griechisch lesen", 8280, 840, 1935, 375, 13, false, kDefault, kRight, 25},
+    {Frame1, "Frame1", Frame, false, "", 600, 1800, 9735, 1335, 12, false, kDefault, kLeft, 6},
+    {LabelAnzeige, "LabelAnzeige", Label, true, "", 2280, 360, 1095, 735, 37, false, kDefault, kCentre, 7},
+    {LabelAnzeigeText, "LabelAnzeigeText", Label, true, "", 4200, 480, 3615, 735, 35, false, 0x0000FF00, kLeft, 8},
+    {LabelRichtig, "LabelRichtig", Label, true, "0 richtig", 7680, 360, 1455, 375, 16, true, 0x0000C000, kRight, 20},
+    {LabelFalsch, "LabelFalsch", Label, true, "0 falsch", 7560, 840, 1575, 375, 16, true, 0x000000FF, kRight, 21},
+    {CommandAl, "CommandAl", Button, false, "Alpha", 600, 3480, 1575, 375, 13, false, kDefault, kCentre, 2},
+    {CommandBe, "CommandBe", Button, false, "Beta", 2640, 3480, 1575, 375, 13, false, kDefault, kCentre, 3},
+    {CommandGa, "CommandGa", Button, false, "Gamma", 4680, 3480, 1575, 375, 13, false, kDefault, kCentre, 4},
+    {CommandDe, "CommandDe", Button, false, "Delta", 6720, 3480, 1575, 375, 13, false, kDefault, kCentre, 5},
+    {CommandEp, "CommandEp", Button, false, "Epsilon", 8760, 3480, 1575, 375, 13, false, kDefault, kCentre, 9},
+    {CommandEt, "CommandEt", Button, false, "Eta", 600, 4200, 1575, 375, 13, false, kDefault, kCentre, 10},
+    {CommandTh, "CommandTh", Button, false, "Theta", 2640, 4200, 1575, 375, 13, false, kDefault, kCentre, 11},
+    {CommandLa, "CommandLa", Button, false, "Lambda", 4680, 4200, 1575, 375, 13, false, kDefault, kCentre, 12},
+    {CommandMy, "CommandMy", Button, false, "My", 6720, 4200, 1575, 375, 13, false, kDefault, kCentre, 13},
+    {CommandNy, "CommandNy", Button, false, "Ny", 8760, 4200, 1575, 375, 13, false, kDefault, kCentre, 14},
+    {CommandPi, "CommandPi", Button, false, "Pi", 600, 4920, 1575, 375, 13, false, kDefault, kCentre, 15},
+    {CommandRh, "CommandRh", Button, false, "Rho", 2640, 4920, 1575, 375, 13, false, kDefault, kCentre, 16},
+    {CommandSi, "CommandSi", Button, false, "Sigma", 4680, 4920, 1575, 375, 13, false, kDefault, kCentre, 17},
+    {CommandPh, "CommandPh", Button, false, "Phi", 6720, 4920, 1575, 375, 13, false, kDefault, kCentre, 18},
+    {CommandOm, "CommandOm", Button, false, "Omega", 8760, 4920, 1575, 375, 13, false, kDefault, kCentre, 19},
+    {CommandKlein, "CommandKlein", Button, false, "Kleinbuchstaben", 600, 6240, 2775, 495, 13, true, kDefault, kCentre, 22},
+    {CommandGross, "CommandGross", Button, false, "Großbuchstaben", 4080, 6240, 2775, 495, 13, true, kDefault, kCentre, 23},
+    {CommandGemischt, "CommandGemischt", Button, false, "Gemischt", 7560, 6240, 2775, 495, 13, true, kDefault, kCentre, 24},
+    {CommandEnde, "CommandEnde", Button, false, "Ende", 4080, 7440, 2775, 495, 11, false, kDefault, kCentre, 1},
+}};
+// clang-format on
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kControls.size(); ++i)
+            if (static_cast<std::size_t>(kControls[i].id) != i)
+                return false;
+        return true;
+    }(),
+    "the table is indexed by ControlId");
+
+} // namespace
+
+const std::array<ControlDefinition, kControlCount>& formHauptControls() {
+    return kControls;
+}
+
+const ControlDefinition& controlDefinition(ControlId id) {
+    return kControls[static_cast<std::size_t>(id)];
+}
+
+} // namespace letterfibel

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace letterfibel {
+
+// The window's 26 controls with their start values, for every front end to build its own
+// widgets from. Lengths are in twips (15 to a pixel at 96 dpi); positions of the labels in
+// Frame1 are relative to the frame's outer rectangle.
+enum class ControlKind { Label, Frame, Button };
+enum class TextAlignment { Left, Centre, Right };
+
+// In the order of the table, which is also the order of creation: the counters come after
+// LabelAnzeigeText, so they are drawn in front of it where their rectangles overlap.
+enum class ControlId {
+    Label1,
+    Label2,
+    Frame1,
+    LabelAnzeige,
+    LabelAnzeigeText,
+    LabelRichtig,
+    LabelFalsch,
+    CommandAl,
+    CommandBe,
+    CommandGa,
+    CommandDe,
+    CommandEp,
+    CommandEt,
+    CommandTh,
+    CommandLa,
+    CommandMy,
+    CommandNy,
+    CommandPi,
+    CommandRh,
+    CommandSi,
+    CommandPh,
+    CommandOm,
+    CommandKlein,
+    CommandGross,
+    CommandGemischt,
+    CommandEnde,
+};
+
+struct ControlDefinition {
+    ControlId id;
+    const char* name;
+    ControlKind kind;
+    bool inFrame1;
+    const char* caption; // UTF-8
+    int left;
+    int top;
+    int width;
+    int height;
+    int fontPixels; // Arial
+    bool bold;
+    std::int32_t foreColour; // &H00BBGGRR, or kDefaultColour for the system's button text
+    TextAlignment alignment;
+    int tabIndex;
+};
+
+constexpr std::size_t kControlCount = 26;
+constexpr std::int32_t kDefaultColour = -1;
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 11115 / kTwipsPerPixel;
+constexpr int kClientHeight = 8880 / kTwipsPerPixel;
+
+const std::array<ControlDefinition, kControlCount>& formHauptControls();
+const ControlDefinition& controlDefinition(ControlId id);
+
+} // namespace letterfibel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace letterfibel {
+
+// The letter table keeps the Latin characters that the Symbol font draws as Greek letters.
+// This turns them into the Greek code points (UTF-16, as both front ends' text APIs take it),
+// so that any Unicode font shows the same letter.
+std::u16string greekFromSymbolText(std::string_view symbolText);
+
+} // namespace letterfibel
