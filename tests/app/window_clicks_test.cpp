@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
+
 using namespace letterfibel::testing;
 using namespace std::chrono_literals;
 
@@ -47,6 +49,47 @@ TEST_F(WindowClicks, WrongThenRightThenThePauseAndTheNextLetter) {
     runtime.scriptRandoms({forLetter(3)});
     click("CommandTh");
     EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
+}
+
+// By letter number: Theta comes last.
+const std::string kNameOfLetter[] = {"Alpha", "Beta",   "Gamma", "Delta", "Epsilon",
+                                     "Eta",   "Lambda", "My",    "Ny",    "Pi",
+                                     "Rho",   "Sigma",  "Phi",   "Omega", "Theta"};
+
+TEST_F(WindowClicks, EveryNameButtonIsJudgedByItsOwnName) {
+    QList<QPushButton*> buttons;
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (std::find(std::begin(kNameOfLetter), std::end(kNameOfLetter),
+                      button->text().toStdString()) != std::end(kNameOfLetter))
+            buttons.append(button);
+    ASSERT_EQ(buttons.size(), 15);
+    for (int letter = 1; letter <= 15; ++letter) {
+        const QString name = QString::fromStdString(kNameOfLetter[letter - 1]);
+        SCOPED_TRACE(kNameOfLetter[letter - 1]);
+        runtime.scriptRandoms({forLetter(letter)});
+        click("CommandKlein");
+        QPushButton* const right = *std::find_if(buttons.begin(), buttons.end(),
+                                                 [&](auto* b) { return b->text() == name; });
+
+        // Right at the first try; the pause then shows the same letter again.
+        runtime.scriptRandoms({forLetter(letter)});
+        QTest::mouseClick(right, Qt::LeftButton);
+        EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
+        EXPECT_EQ(textColour("LabelAnzeigeText"), kGreen);
+
+        int wrong = 0;
+        for (QPushButton* button : buttons) {
+            if (button == right)
+                continue;
+            QTest::mouseClick(button, Qt::LeftButton);
+            ++wrong;
+            EXPECT_EQ(text("LabelFalsch"), QStringLiteral("%1 falsch").arg(wrong))
+                << button->text().toStdString() << " must be wrong";
+            EXPECT_EQ(text("LabelAnzeigeText"), name);
+        }
+        EXPECT_EQ(wrong, 14);
+        EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
+    }
 }
 
 TEST_F(WindowClicks, MixedDrillShowsTheQuestionOfTheCaseDrawn) {
