@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberRow{"smallest", "-2147483648", -2147483647 - 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(textToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
+TEST(TextToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
     for (const char* text :
          {"", " ", "abc", "12a", "&H", "&HXYZ", "&H12G", "1 2", "+-1", "--1", "0x10"}) {
         try {
@@ -46,7 +46,7 @@ TEST(textToWholeNumber, TextThatIsNoNumberIsATypeMismatchNotZero) {
     }
 }
 
-TEST(textToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
+TEST(TextToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
     for (const char* text : {"2147483648", "-2147483649", "&H100000000", "99999999999999999999"}) {
         try {
             textToWholeNumber(text);
@@ -57,7 +57,7 @@ TEST(textToWholeNumber, NumbersBeyondThirtyTwoBitsOverflow) {
     }
 }
 
-TEST(charToText, GivesOneCharacterForEveryCode) {
+TEST(CharToText, GivesOneCharacterForEveryCode) {
     EXPECT_EQ(charToText(97), "a");
     EXPECT_EQ(charToText(74), "J");
     EXPECT_EQ(charToText(0), std::string(1, '\0'));
@@ -65,7 +65,7 @@ TEST(charToText, GivesOneCharacterForEveryCode) {
     EXPECT_EQ(charToText(255), "\xC3\xBF");
 }
 
-TEST(charToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
+TEST(CharToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
     for (int code : {-1, 256, 1000}) {
         try {
             charToText(code);
@@ -76,7 +76,7 @@ TEST(charToText, CodesOutsideTheCharacterSetAreAnInvalidCall) {
     }
 }
 
-TEST(counterText, IsTheDecimalCountFollowedByTheWord) {
+TEST(CounterText, IsTheDecimalCountFollowedByTheWord) {
     EXPECT_EQ(counterText(0, " richtig"), "0 richtig");
     EXPECT_EQ(counterText(0, " falsch"), "0 falsch");
     EXPECT_EQ(counterText(12, " falsch"), "12 falsch");

@@ -50,12 +50,6 @@ TEST_F(WindowKeyboard, ShiftTabRunsTheReverseWay) {
     }
 }
 
-TEST_F(WindowKeyboard, LabelsAndTheFrameNeverTakeFocus) {
-    for (QLabel* label : window.findChildren<QLabel*>())
-        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
-    EXPECT_EQ(find("Frame1")->focusPolicy(), Qt::NoFocus);
-}
-
 TEST_F(WindowKeyboard, SpaceAtStartEndsTheProgram) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(runtime.ended);
