@@ -1,24 +1,24 @@
 #include "termination_signals.h"
 
-#include <QtGlobal>
-
 #ifdef Q_OS_UNIX
 
 #include <QSocketNotifier>
 
-#include <csignal>
+#include <cerrno>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
-// One socket pair for the process: a signal handler may only touch async-signal-safe state.
-int g_signalWriteEnd = -1;
-int g_signalReadEnd = -1;
+// The one thing a signal handler may reach: the write end of the pipe into the event loop.
+volatile std::sig_atomic_t g_signalWriteEnd = -1;
 
 void writeSignalByte(int) {
+    const int savedErrno = errno;
     const char byte = 1;
+    // Non-blocking: when the pipe is full, a wake-up is already pending.
     [[maybe_unused]] const auto written = ::write(g_signalWriteEnd, &byte, sizeof byte);
+    errno = savedErrno;
 }
 
 } // namespace
@@ -27,34 +27,44 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* 
     : QObject(parent)
     , m_onSignal(std::move(onSignal)) {
     int ends[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, ends) != 0)
         return;
-    g_signalWriteEnd = ends[0];
-    g_signalReadEnd = ends[1];
-    m_notifier = new QSocketNotifier(g_signalReadEnd, QSocketNotifier::Read, this);
+    m_writeEnd = ends[0];
+    m_readEnd = ends[1];
+    g_signalWriteEnd = m_writeEnd;
+    m_notifier = new QSocketNotifier(m_readEnd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::handleSignal);
 
     struct sigaction action {};
     action.sa_handler = writeSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (Handled& handled : m_handled) {
+        if (sigaction(handled.signal, nullptr, &handled.previous) != 0)
+            continue;
+        // Ignored by whoever started us (a background job, nohup, trap ''): that stays so.
+        if (handled.previous.sa_handler == SIG_IGN)
+            continue;
+        handled.installed = sigaction(handled.signal, &action, nullptr) == 0;
+    }
 }
 
 TerminationSignals::~TerminationSignals() {
-    if (!m_notifier)
-        return;
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGINT, SIG_DFL);
-    ::close(g_signalWriteEnd);
-    ::close(g_signalReadEnd);
-    g_signalWriteEnd = g_signalReadEnd = -1;
+    for (const Handled& handled : m_handled)
+        if (handled.installed)
+            sigaction(handled.signal, &handled.previous, nullptr);
+    delete m_notifier;
+    g_signalWriteEnd = -1;
+    if (m_writeEnd >= 0)
+        ::close(m_writeEnd);
+    if (m_readEnd >= 0)
+        ::close(m_readEnd);
 }
 
 void TerminationSignals::handleSignal() {
     char bytes[16];
-    [[maybe_unused]] const auto read = ::read(g_signalReadEnd, bytes, sizeof bytes);
+    while (::read(m_readEnd, bytes, sizeof bytes) > 0) {
+    }
     m_onSignal();
 }
 

@@ -4,11 +4,16 @@
 
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 class QSocketNotifier;
 
 // Turns SIGTERM and SIGINT into a call on the event loop's thread, where ending the program is
-// safe even in the middle of a pause. The only Unix-specific code of the program; elsewhere it
-// does nothing.
+// safe even in the middle of a pause. A signal the parent process ignores stays ignored, and
+// the actions found at start are put back at the end. The only Unix-specific code of the
+// program; elsewhere it does nothing.
 class TerminationSignals : public QObject {
     Q_OBJECT
 
@@ -20,5 +25,15 @@ private:
     void handleSignal();
 
     std::function<void()> m_onSignal;
+#ifdef Q_OS_UNIX
+    struct Handled {
+        int signal;
+        bool installed = false;
+        struct sigaction previous {};
+    };
+    Handled m_handled[2] = {{SIGTERM}, {SIGINT}};
+    int m_readEnd = -1;
+    int m_writeEnd = -1;
     QSocketNotifier* m_notifier = nullptr;
+#endif
 };

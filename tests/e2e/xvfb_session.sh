@@ -28,14 +28,26 @@ fail() {
     exit 1
 }
 
-# Starts the program and waits until its window is mapped; sets APP_PID and WINDOW.
+# poll SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds; fails after SECONDS.
+poll() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# start_app [LAUNCHER...]: starts the program (through LAUNCHER, such as env with its options)
+# and waits until its window is mapped and painted; sets APP_PID and WINDOW.
 start_app() {
-    "$LETTERFIBEL_BINARY" >"${APP_LOG:=/dev/null}" 2>&1 &
+    "$@" "$LETTERFIBEL_BINARY" >"${APP_LOG:=/dev/null}" 2>&1 &
     APP_PID=$!
     WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Letterfibel$' | head -n 1) ||
         fail "the window did not appear"
-    # Let the first frame be painted before anything looks at it.
-    sleep 0.3
+    # The title "Letterfibel" in black marks the first painted frame.
+    poll 10 region_has_colour 433 49 48 48 '#000000' || fail "the window was not painted"
 }
 
 # click X Y: a real left click at a point of the client area.
@@ -60,6 +72,22 @@ click_button() {
 # region_hash W H X Y: a fingerprint of what a part of the window shows.
 region_hash() {
     import -window "$WINDOW" -crop "$1x$2+$3+$4" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+# region_has_colour W H X Y PATTERN: some pixels of that part of the window have a colour that
+# matches PATTERN (#RRGGBB, an extended regular expression).
+region_has_colour() {
+    # grep -c reads to the end: an early exit would fail the pipeline with SIGPIPE.
+    import -window "$WINDOW" -crop "$1x$2+$3+$4" -depth 8 txt:- 2>/dev/null |
+        grep -E -i -c "$5" >/dev/null
+}
+
+# region_changes W H X Y HASH [SECONDS]: waits until that part of the window differs from HASH.
+region_differs() {
+    [ "$(region_hash "$1" "$2" "$3" "$4")" != "$5" ]
+}
+region_changes() {
+    poll "${6:-5}" region_differs "$1" "$2" "$3" "$4" "$5"
 }
 
 # Waits for the program to end and checks its exit code.
