@@ -5,7 +5,7 @@ source "$(dirname "$0")/scripts/setup.sh"
 
 letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}"
 build="$LETTERFIBEL_ROOT/build"
-letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_BUILD_TESTS=OFF
 cmake --build "$build" --target letterfibel
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

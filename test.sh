@@ -6,15 +6,15 @@ set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 build="$LETTERFIBEL_ROOT/build"
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_WERROR=ON)
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     build="$LETTERFIBEL_ROOT/build-sanitize"
-    options=(-DCMAKE_BUILD_TYPE=Debug -DLETTERFIBEL_SANITIZE=ON -DLETTERFIBEL_WERROR=ON)
+    options=(-DCMAKE_BUILD_TYPE=Debug -DLETTERFIBEL_SANITIZE=ON -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
     export LSAN_OPTIONS="suppressions=$LETTERFIBEL_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 fi
 
-letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}"
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_TEST_PACKAGES[@]}"
 letterfibel_configure "$build" "${options[@]}"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

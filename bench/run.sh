@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/setup.sh"
 runs=${1:-20}
 
-letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" time
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_TEST_PACKAGES[@]}" time
 build="$LETTERFIBEL_ROOT/build-bench"
 letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_BUILD_BENCH=ON \
     -DLETTERFIBEL_BUILD_TESTS=OFF

@@ -27,6 +27,16 @@ std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+// Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\"" + std::string(...).
+std::string quoted(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += '"';
+    result += text;
+    result += '"';
+    return result;
+}
+
 bool startsWithHexPrefix(std::string_view text) {
     return text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h');
 }
@@ -35,9 +45,8 @@ bool startsWithHexPrefix(std::string_view text) {
 
 std::int32_t textToWholeNumber(std::string_view text) {
     const std::string_view number = trimBlanks(text);
-    const std::string quoted = "\"" + std::string(text) + "\"";
     if (number.empty())
-        throw RuntimeError(ErrorCode::TypeMismatch, quoted);
+        throw RuntimeError(ErrorCode::TypeMismatch, quoted(text));
 
     if (startsWithHexPrefix(number)) {
         const std::string_view digits = number.substr(2);
@@ -46,9 +55,9 @@ std::int32_t textToWholeNumber(std::string_view text) {
             std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
         if (digits.empty() || error == std::errc::invalid_argument ||
             end != digits.data() + digits.size())
-            throw RuntimeError(ErrorCode::TypeMismatch, quoted);
+            throw RuntimeError(ErrorCode::TypeMismatch, quoted(text));
         if (error == std::errc::result_out_of_range || value > 0xFFFFFFFFu)
-            throw RuntimeError(ErrorCode::Overflow, quoted);
+            throw RuntimeError(ErrorCode::Overflow, quoted(text));
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     }
 
@@ -61,11 +70,11 @@ std::int32_t textToWholeNumber(std::string_view text) {
         std::from_chars(digits.data(), digits.data() + digits.size(), value, 10);
     if (digits.empty() || error == std::errc::invalid_argument ||
         end != digits.data() + digits.size() || (digits.front() == '-' && number.front() == '+'))
-        throw RuntimeError(ErrorCode::TypeMismatch, quoted);
+        throw RuntimeError(ErrorCode::TypeMismatch, quoted(text));
     if (error == std::errc::result_out_of_range ||
         value < std::numeric_limits<std::int32_t>::min() ||
         value > std::numeric_limits<std::int32_t>::max())
-        throw RuntimeError(ErrorCode::Overflow, quoted);
+        throw RuntimeError(ErrorCode::Overflow, quoted(text));
     return static_cast<std::int32_t>(value);
 }
 

@@ -2,9 +2,9 @@
 # Builds a release of Letterfibel and makes its Debian package in build-package/.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}"
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" dpkg-dev
 build="$LETTERFIBEL_ROOT/build-package"
-letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_BUILD_TESTS=OFF
+letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_BUILD_TESTS=OFF -DLETTERFIBEL_WERROR=ON
 cmake --build "$build"
 (cd "$build" && cpack -G DEB)
 ls "$build"/letterfibel_*.deb

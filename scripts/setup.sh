@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when they are missing, and
-# configures the build tree. Sourced by run.sh and test.sh.
+# Installs the Debian packages a command needs, when they are missing, and configures a build
+# tree. Sourced by run.sh, test.sh and the other scripts.
 set -euo pipefail
 
 LETTERFIBEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# What building and running the program needs.
 LETTERFIBEL_PACKAGES=(
-    cmake ninja-build g++ pkg-config dpkg-dev clang-format
-    qt6-base-dev libgl-dev qt6-qpa-plugins
-    libgtest-dev libbenchmark-dev
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev qt6-wayland
     fonts-liberation2
-    xvfb xdotool x11-utils libx11-dev imagemagick
-    desktop-file-utils appstream
 )
+# What the tests need on top.
+LETTERFIBEL_TEST_PACKAGES=(
+    libgtest-dev clang-format
+    xvfb xdotool x11-utils libx11-dev imagemagick faketime
+    dpkg-dev desktop-file-utils appstream
+)
+
+letterfibel_fail() {
+    echo "$*" >&2
+    exit 1
+}
 
 letterfibel_install_packages() {
     local missing=()
@@ -23,18 +32,30 @@ letterfibel_install_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
+    local by_hand="apt-get install ${missing[*]}"
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null ||
+            letterfibel_fail "Missing Debian packages and no sudo here: as root, run: $by_hand"
+        # Without a terminal nobody can type a password.
+        [ -t 0 ] || sudo -n true 2>/dev/null ||
+            letterfibel_fail "Missing Debian packages and sudo needs a password: run sudo $by_hand"
+        sudo=(sudo)
+    fi
     echo "Installing missing Debian packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    # sudo drops the environment, so the variable goes through env.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q ||
+        letterfibel_fail "Could not read the package lists (no network?): connect and run this again, or run: $by_hand"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}" ||
+        letterfibel_fail "Could not install ${missing[*]} (no network or no Debian 12 package source?): connect and run this again"
 }
 
-# letterfibel_configure BUILD_DIR [cmake options...]
+# letterfibel_configure BUILD_DIR [cmake options...]. Configuring every time is cheap, mends a
+# tree whose first configure failed, and applies options given now.
 letterfibel_configure() {
     local build_dir=$1
     shift
-    if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-        cmake -S "$LETTERFIBEL_ROOT" -B "$build_dir" -G Ninja "$@"
-    fi
+    cmake -S "$LETTERFIBEL_ROOT" -B "$build_dir" -G Ninja "$@" >/dev/null ||
+        letterfibel_fail "CMake could not configure $build_dir (see above)"
 }

@@ -3,9 +3,8 @@
 # a scratch root and starts the installed program under Xvfb.
 set -euo pipefail
 build=${1:?usage: package_test.sh BUILD_DIR}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/e2e/xvfb_session.sh"
+work="$E2E_WORK"
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null
 deb=$(ls "$work"/out/letterfibel_*.deb)
@@ -35,8 +34,7 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
     appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 
-export LETTERFIBEL_BINARY="$root/usr/bin/letterfibel"
-source "$(dirname "$0")/e2e/xvfb_session.sh"
+LETTERFIBEL_BINARY="$root/usr/bin/letterfibel"
 start_app
 click_button Ende
 expect_exit 0

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,10 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], kScaleOption, std::strlen(kScaleOption)) == 0)
             qputenv("QT_SCALE_FACTOR", argv[i] + std::strlen(kScaleOption));
+    // Qt wants a runtime folder; a private one is removed again at the end.
+    const QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

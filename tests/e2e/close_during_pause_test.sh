@@ -4,7 +4,7 @@
 source "$(dirname "$0")/xvfb_session.sh"
 : "${WM_DELETE:?path to the wm_delete helper}"
 
-APP_LOG=$(mktemp)
+APP_LOG="$E2E_WORK/app.log"
 start_app
 start_pause
 "$WM_DELETE" "$WINDOW"

@@ -2,11 +2,11 @@
 # click, type and look at the window. Source it; it cleans up on exit. XVFB_SCREEN sets the size.
 set -euo pipefail
 
-: "${LETTERFIBEL_BINARY:?path to the letterfibel binary}"
+# Scratch files of the session; removed with everything else on exit.
+E2E_WORK=$(mktemp -d)
 
 start_xvfb() {
-    local fifo
-    fifo=$(mktemp -u)
+    local fifo="$E2E_WORK/display"
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
@@ -20,6 +20,7 @@ stop_all() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
+    rm -rf "$E2E_WORK"
 }
 trap stop_all EXIT
 
@@ -42,6 +43,7 @@ poll() {
 # start_app [LAUNCHER...]: starts the program (through LAUNCHER, such as env with its options)
 # and waits until its window is mapped and painted; sets APP_PID and WINDOW.
 start_app() {
+    : "${LETTERFIBEL_BINARY:?path to the letterfibel binary}"
     "$@" "$LETTERFIBEL_BINARY" >"${APP_LOG:=/dev/null}" 2>&1 &
     APP_PID=$!
     WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Letterfibel$' | head -n 1) ||
