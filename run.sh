@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Letterfibel (installing what it needs on Debian 12) and starts it.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"

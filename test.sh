@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Letterfibel and runs every test (installing what they need on Debian 12).
 #   ./test.sh              the normal build
 #   ./test.sh --sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer

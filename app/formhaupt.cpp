@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "formhaupt.h"
 
 #include "runtime_services.h"
@@ -9,6 +12,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <exception>
@@ -73,6 +78,11 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QStringLiteral("Letterfibel"));
     setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
+    // A fixed layout has nothing to show in a larger window: no maximize button, also where
+    // the title bar is drawn by Qt itself (Wayland).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     paintButtonFace(this);
     setWindowIcon(applicationIcon());
     setAccessibleName(windowTitle());
@@ -196,6 +206,8 @@ void FormHaupt::showError(const QString& what) {
 
 void FormHaupt::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        returnToFixedSize();
     // Qt shows the focus ring only after the first Tab; show it whenever the window becomes
     // active, since Space at start already acts on "Ende" and the user should see that.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
@@ -203,6 +215,39 @@ void FormHaupt::changeEvent(QEvent* event) {
         if (QWidget* focused = focusWidget())
             focused->update();
     }
+}
+
+// Qt's own title bar on Wayland offers maximize whatever the flags say, and a compositor
+// disconnects a maximized window that keeps a smaller size. So the window takes the size while
+// the compositor insists on it, asks to be normal again once that frame is drawn, and returns
+// to its fixed size after the compositor has answered.
+void FormHaupt::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::windowStateChanged, this, &FormHaupt::makeRoomForLargerState,
+                Qt::UniqueConnection);
+}
+
+void FormHaupt::makeRoomForLargerState(Qt::WindowState state) {
+    // Called as the request leaves, before the compositor answers with its size.
+    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void FormHaupt::returnToFixedSize() {
+    constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (!(windowState() & kLarger))
+        return;
+    // The compositor ignores a request to leave a state it has not seen drawn, and takes a
+    // smaller frame only once it has sent the normal state.
+    constexpr auto kAnswerTime = std::chrono::milliseconds(300);
+    QTimer::singleShot(0, this, [this, kLarger, kAnswerTime] {
+        setWindowState(windowState() & ~kLarger);
+        QTimer::singleShot(kAnswerTime, this, [this] {
+            if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+                setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
+        });
+    });
 }
 
 void FormHaupt::closeEvent(QCloseEvent* event) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "form_controls.h"
@@ -29,6 +32,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
@@ -59,6 +63,8 @@ private:
     template <typename Action> void runHandler(Action&& action) noexcept;
     void showError(const QString& what);
     QPushButton* button(letterfibel::ControlId id) const;
+    void makeRoomForLargerState(Qt::WindowState state);
+    void returnToFixedSize();
 
     letterfibel::RuntimeServices& m_runtime;
     // Kept from creation, indexed by ControlId; null where the control is of another kind.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "program.h"
 
 #include "formhaupt.h"

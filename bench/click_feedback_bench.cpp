@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From a click on a name button to the feedback painted, in process on the offscreen platform:
 // the handler, the engine, the label's text and colour, and the label's repaint.
 #include "formhaupt.h"

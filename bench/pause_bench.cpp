@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pause after a right answer, in process on the real Qt event pump: how long it lasts and
 // how much CPU it uses. Prints one line per pause and the medians.
 #include "display.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the benchmarks; prints the figures the README's Performance section quotes.
 #   bench/run.sh [RUNS]   (default 20 start-ups of each program, alternating)
 set -euo pipefail

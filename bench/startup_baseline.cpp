@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A plain window with 26 default widgets of the kinds and sizes of Letterfibel's window:
 // what any Qt program of that size costs to start.
 #include "first_paint.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up, exactly as main() runs it, ending after the first painted frame.
 #include "first_paint.h"
 #include "program.h"

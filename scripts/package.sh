@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a release of Letterfibel and makes its Debian package in build-package/.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the real window under Xvfb, during a drill after a wrong click.
 #   scripts/screenshot.sh [OUTPUT.png]   (default: docs/letterfibel.png)
 # Set QT_SCALE_FACTOR to see the window scaled.

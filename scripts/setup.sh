@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a command needs, when they are missing, and configures a build
 # tree. Sourced by run.sh, test.sh and the other scripts.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the project is not formatted as .clang-format says.
 set -euo pipefail
 root=${1:?usage: format_check.sh SOURCE_DIR}

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails unless a release binary is hardened as a Debian package would be: PIE and full RELRO in
 # the binary, the stack protector in every compile unit's recorded switches (DWARF), and
 # every compile command of the target built with _FORTIFY_SOURCE=2 and optimisation (as

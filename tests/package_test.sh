@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this build tree, checks its metadata and files, installs it into
 # a scratch root and starts the installed program under Xvfb.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random click storms against a reference model: every button, clicks nested in pauses, the
 // end of the program. After every click the engine's state and everything it has shown must
 // equal what a plain model of the rules expects.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pause on Qt's real event loop, in real time. CTest runs these with the wall clock frozen
 // (libfaketime), so a pause measured on the time of day instead of the monotonic clock would
 // never end and is caught by the watchdog.

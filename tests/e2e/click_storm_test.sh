@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A storm of real random clicks on the real window: single and double clicks anywhere on the
 # buttons, many during pauses, then Ende. No crash, exit code 0, and resident memory flat.
 #   LETTERFIBEL_SOAK_SECONDS   length of the storm (default 60)

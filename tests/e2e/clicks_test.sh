@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real clicks at the buttons' positions change what the window shows.
 source "$(dirname "$0")/xvfb_session.sh"
 start_app

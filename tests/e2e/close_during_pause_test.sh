@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Closing the window, or Ende, while the pause after a right answer runs ends the program
 # cleanly with exit code 0.
 source "$(dirname "$0")/xvfb_session.sh"

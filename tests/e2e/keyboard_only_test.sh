@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every action with Tab, Shift+Tab and Space alone, and a focus ring that shows where the focus is.
 source "$(dirname "$0")/xvfb_session.sh"
 start_app

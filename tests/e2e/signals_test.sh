@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM and SIGINT end the program cleanly with exit code 0, also during the pause; a signal
 # that the starting process ignores stays ignored.
 source "$(dirname "$0")/xvfb_session.sh"

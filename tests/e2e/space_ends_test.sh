@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The focus starts on Ende, so Space right after start ends the program.
 source "$(dirname "$0")/xvfb_session.sh"
 start_app

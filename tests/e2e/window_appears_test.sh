@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window appears with its fixed client size and title, and Ende ends it with exit code 0.
 source "$(dirname "$0")/xvfb_session.sh"
 start_app

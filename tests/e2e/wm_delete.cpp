@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks a window to close the way a window manager's close button does: a WM_DELETE_WINDOW
 // message. Xvfb runs no window manager, and xdotool has no command for it.
 #include <X11/Xlib.h>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests: a private Xvfb, the program started on it, and helpers to
 # click, type and look at the window. Source it; it cleans up on exit. XVFB_SCREEN sets the size.
 set -euo pipefail
@@ -18,6 +20,11 @@ start_xvfb() {
 
 stop_all() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    # Helpers a test started (a compositor, say) go first, the X server last.
+    local job
+    for job in $(jobs -p); do
+        [ "$job" = "${XVFB_PID:-}" ] || kill "$job" 2>/dev/null || true
+    done
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$E2E_WORK"

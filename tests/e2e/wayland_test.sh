@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program in a Wayland session: weston nested on Xvfb, where real X input reaches it, and
+# the program on Qt's Wayland platform (no fallback to X11). Title, app id and a fixed size
+# reach the compositor; maximize changes nothing; a mode button, Ende and the title bar's close
+# button work, with exit code 0 and no warning on stderr.
+source "$(dirname "$0")/xvfb_session.sh"
+
+socket="letterfibel-$$"
+weston --backend=x11-backend.so --socket="$socket" --width=1000 --height=760 --idle-time=0 \
+    >"$E2E_WORK/weston.log" 2>&1 &
+poll 10 test -S "$XDG_RUNTIME_DIR/$socket" || { cat "$E2E_WORK/weston.log" >&2; fail "weston did not start"; }
+WINDOW=$(timeout 10 xdotool search --sync --classname '^weston' | head -n 1) ||
+    fail "weston's window did not appear"
+# Weston takes pointer input in screen coordinates; its window lies at the screen's origin.
+xwininfo -id "$WINDOW" | grep -q 'Absolute upper-left X:  0' || fail "weston's window is not at 0,0"
+protocol="$E2E_WORK/protocol.log"
+
+# Starts the program on weston; sets APP_PID and ORIGIN_X/ORIGIN_Y, its client area on screen.
+start_wayland_app() {
+    WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+        "$LETTERFIBEL_BINARY" 2>"$protocol" &
+    APP_PID=$!
+    poll 10 grep -q 'set_app_id("de.letterfibel.Letterfibel")' "$protocol" ||
+        { cat "$protocol" >&2; fail "no Wayland toplevel with the program's app id"; }
+    grep -q 'set_title("Letterfibel")' "$protocol" || fail "title not sent"
+    grep -q 'set_min_size(741, 592)' "$protocol" && grep -q 'set_max_size(741, 592)' "$protocol" ||
+        fail "the fixed size 741x592 was not sent as minimum and maximum"
+    # The window's icon in its title bar (green) tells where the compositor placed it.
+    poll 10 icon_found || fail "the window was not drawn"
+}
+icon_found() {
+    local at
+    at=$(import -window "$WINDOW" -depth 8 txt:- 2>/dev/null | grep -m1 -i -E '#(2CA748|30A14A)' | cut -d: -f1)
+    [ -n "$at" ] || return 1
+    ICON_X=${at%,*} ICON_Y=${at#*,}
+    ORIGIN_X=$((ICON_X - 8)) ORIGIN_Y=$((ICON_Y + 24))
+}
+# Weston follows the X pointer only after it has entered its window.
+xdotool mousemove 1015 765 sleep 0.2 mousemove 500 380
+click_screen() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
+click_client() { click_screen $((ORIGIN_X + $1)) $((ORIGIN_Y + $2)); }
+no_warnings() {
+    if grep -v -E '^\[ *[0-9]+\.[0-9]+\]' "$protocol" | grep -q .; then
+        grep -v -E '^\[ *[0-9]+\.[0-9]+\]' "$protocol" >&2
+        fail "the program wrote warnings on stderr"
+    fi
+}
+
+start_wayland_app
+maximized_and_undone() {
+    click_screen $((ICON_X + 695)) $((ICON_Y + 9))
+    poll 2 grep -q 'unset_maximized()' "$protocol"
+}
+# The first click may only activate the freshly mapped window.
+poll 10 maximized_and_undone || fail "maximizing was not undone"
+# Back at its size, fixed again, and still connected: a maximized window that kept its size
+# would have been disconnected by the compositor.
+back_to_fixed_size() {
+    [ "$(grep -o 'set_window_geometry([^)]*)' "$protocol" | tail -n 1)" = 'set_window_geometry(0, 0, 747, 625)' ] &&
+        [ "$(grep -o 'set_max_size([^)]*)' "$protocol" | tail -n 1)" = 'set_max_size(741, 592)' ]
+}
+poll 5 back_to_fixed_size || fail "the window did not return to its fixed size after maximize"
+! grep -q 'error' "$protocol" || fail "protocol error: $(grep error "$protocol")"
+kill -0 "$APP_PID" 2>/dev/null || fail "the program ended on maximize"
+poll 5 icon_found || fail "the window is gone after maximize"
+
+frame_before=$(region_hash 649 89 $((ORIGIN_X + 40)) $((ORIGIN_Y + 120)))
+click_client 132 432
+region_changes 649 89 $((ORIGIN_X + 40)) $((ORIGIN_Y + 120)) "$frame_before" ||
+    fail "Kleinbuchstaben changed nothing"
+click_client 364 512
+expect_exit 0 5
+no_warnings
+
+start_wayland_app
+click_screen $((ICON_X + 717)) $((ICON_Y + 9))
+expect_exit 0 5
+no_warnings
+echo "wayland: ok"
