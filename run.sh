@@ -11,7 +11,7 @@ letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_B
 cmake --build "$build" --target letterfibel
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "Kein Bildschirm gefunden (DISPLAY ist leer); ohne Bildschirm starten Sie Letterfibel mit QT_QPA_PLATFORM=vnc $0 und öffnen es mit einem VNC-Betrachter auf Port 5900." >&2
+    echo "Kein Bildschirm gefunden (DISPLAY und WAYLAND_DISPLAY sind leer): starten Sie $0 in einer grafischen Sitzung (X11 oder Wayland)." >&2
     exit 1
 fi
 exec "$build/app/letterfibel"

@@ -16,7 +16,7 @@ LETTERFIBEL_PACKAGES=(
 LETTERFIBEL_TEST_PACKAGES=(
     libgtest-dev clang-format
     xvfb xdotool x11-utils libx11-dev imagemagick faketime
-    dpkg-dev desktop-file-utils appstream
+    dpkg-dev desktop-file-utils appstream lintian reuse weston iproute2
 )
 
 letterfibel_fail() {

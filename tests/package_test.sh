@@ -29,9 +29,16 @@ for file in usr/bin/letterfibel usr/share/applications/$app_id.desktop \
     usr/share/metainfo/$app_id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
+for file in usr/share/doc/letterfibel/copyright usr/share/doc/letterfibel/changelog.gz \
+    usr/share/man/man1/letterfibel.1.gz usr/share/man/de/man1/letterfibel.1.gz; do
+    [ -f "$root/$file" ] || fail "the package lacks /$file"
+done
 for size in 16 22 24 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" ] || fail "no ${size}px icon"
 done
+# Debian's own checks: no error and no warning; informational tags are listed in the README.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
+    fail "lintian found errors or warnings"
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||
     appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
