@@ -4,6 +4,7 @@
 #include "formhaupt.h"
 
 #include "runtime_services.h"
+#include "spoken_feedback.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -90,9 +91,17 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
 
     createControls();
     QLabel* labelAnzeige = m_labels[indexOf(ControlId::LabelAnzeige)];
-    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{
-        m_frame1, labelAnzeige, m_labels[indexOf(ControlId::LabelAnzeigeText)],
-        m_labels[indexOf(ControlId::LabelRichtig)], m_labels[indexOf(ControlId::LabelFalsch)]});
+    QLabel* labelAnzeigeText = m_labels[indexOf(ControlId::LabelAnzeigeText)];
+    QLabel* labelRichtig = m_labels[indexOf(ControlId::LabelRichtig)];
+    QLabel* labelFalsch = m_labels[indexOf(ControlId::LabelFalsch)];
+    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{m_frame1, labelAnzeige,
+                                                                        labelAnzeigeText,
+                                                                        labelRichtig, labelFalsch},
+                                                new SpokenFeedback(this));
+    // The display keeps these names equal to what the labels show (see WidgetDisplay).
+    labelAnzeigeText->setAccessibleName(QStringLiteral("Rückmeldung"));
+    labelRichtig->setAccessibleName(labelRichtig->text());
+    labelFalsch->setAccessibleName(labelFalsch->text());
     // Names what the label shows without giving the answer away.
     labelAnzeige->setAccessibleName(QStringLiteral("Angezeigter Buchstabe"));
     m_quiz = std::make_unique<letterfibel::Quiz>(*m_display, m_runtime);

@@ -3,6 +3,7 @@
 
 #include "program.h"
 
+#include "accessibility.h"
 #include "formhaupt.h"
 #include "qt_runtime.h"
 #include "termination_signals.h"
@@ -11,7 +12,9 @@
 
 int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Letterfibel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Letterfibel"));
+    installAccessibleRoles();
     // Lets Wayland compositors and task bars find the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(LETTERFIBEL_APP_ID));
     QtRuntime runtime;
@@ -20,5 +23,8 @@ int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& 
     if (beforeShow)
         beforeShow(window);
     window.show();
+    // Without a window manager nobody else gives the new window the keyboard focus, and Space
+    // at start is meant for "Ende".
+    window.activateWindow();
     return app.exec();
 }

@@ -4,8 +4,8 @@
 #include "widget_display.h"
 
 #include "greek_glyphs.h"
+#include "spoken_feedback.h"
 
-#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -25,8 +25,21 @@ void setTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-WidgetDisplay::WidgetDisplay(const Controls& controls)
-    : m_controls(controls) {}
+namespace {
+
+// Qt tells assistive technology of every set, also of one that changes nothing.
+void setAccessibleTexts(QWidget* widget, const QString& name, const QString& description) {
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+} // namespace
+
+WidgetDisplay::WidgetDisplay(const Controls& controls, SpokenFeedback* spoken)
+    : m_controls(controls)
+    , m_spoken(spoken) {}
 
 template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const {
     if (control.isNull())
@@ -35,8 +48,11 @@ template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) con
 }
 
 void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
     if (control == DisplayControl::Frame1) {
-        existing(m_controls.frame1)->setTitle(QString::fromStdString(text));
+        existing(m_controls.frame1)->setTitle(shown);
+        if (m_spoken)
+            m_spoken->questionShown(shown);
         return;
     }
     auto* label = static_cast<QLabel*>(widget(control));
@@ -46,14 +62,30 @@ void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) 
         label->setText(QString::fromStdU16String(letterfibel::greekFromSymbolText(text)));
         return;
     }
-    label->setText(QString::fromStdString(text));
-    // Screen readers learn of new feedback and counts from this event.
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    const QString previous = label->text();
+    label->setText(shown);
+    // An explicit name keeps Qt's own event to one per change, and an empty feedback label
+    // from taking the frame's question as its name.
+    if (control == DisplayControl::LabelAnzeigeText) {
+        setAccessibleTexts(label, shown.isEmpty() ? QStringLiteral("Rückmeldung") : shown,
+                           shown.isEmpty() ? QString() : m_verdict);
+        if (m_spoken)
+            m_spoken->feedbackShown(shown);
+        return;
+    }
+    setAccessibleTexts(label, shown, QString());
+    if (m_spoken)
+        m_spoken->counterShown(previous, shown);
 }
 
 void WidgetDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
-    setTextColour(widget(control), colourFromNumber(colour));
+    const QColor shown = colourFromNumber(colour);
+    setTextColour(widget(control), shown);
+    if (control != DisplayControl::LabelAnzeigeText)
+        return;
+    m_verdict = verdictOfColour(shown);
+    if (m_spoken)
+        m_spoken->feedbackColourShown(shown);
 }
 
 QWidget* WidgetDisplay::widget(DisplayControl control) const {

@@ -7,10 +7,12 @@
 
 #include <QColor>
 #include <QPointer>
+#include <QString>
 
 class QGroupBox;
 class QLabel;
 class QWidget;
+class SpokenFeedback;
 
 // The engine's five display controls, as the window's frame and labels.
 class WidgetDisplay : public letterfibel::Display {
@@ -24,7 +26,8 @@ public:
         QPointer<QLabel> labelFalsch;
     };
 
-    explicit WidgetDisplay(const Controls& controls);
+    // spoken, when given, hears of every change that a screen reader should say.
+    explicit WidgetDisplay(const Controls& controls, SpokenFeedback* spoken = nullptr);
 
     void setCaption(letterfibel::DisplayControl control, const std::string& text) override;
     void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
@@ -35,6 +38,8 @@ private:
     template <typename T> T* existing(const QPointer<T>& control) const;
 
     Controls m_controls;
+    QPointer<SpokenFeedback> m_spoken;
+    QString m_verdict;
 };
 
 // A colour number &H00BBGGRR as a QColor.

@@ -17,6 +17,7 @@ LETTERFIBEL_TEST_PACKAGES=(
     libgtest-dev clang-format
     xvfb xdotool x11-utils libx11-dev imagemagick faketime
     dpkg-dev desktop-file-utils appstream lintian reuse weston iproute2
+    at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 
 letterfibel_fail() {

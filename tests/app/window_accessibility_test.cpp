@@ -53,13 +53,29 @@ TEST_F(WindowAccessibility, LetterDisplayIsNamedWithoutGivingTheAnswerAway) {
     EXPECT_FALSE(name.contains(QStringLiteral("Beta")));
 }
 
-TEST_F(WindowAccessibility, CountersAndFeedbackExposeTheirCurrentText) {
+TEST_F(WindowAccessibility, CountersAndFeedbackExposeTheirTextAndTheVerdictInWords) {
+    const auto name = [this](const char* label) {
+        return accessible(label)->text(QAccessible::Name);
+    };
+    const auto verdict = [this] {
+        return accessible("LabelAnzeigeText")->text(QAccessible::Description);
+    };
     runtime.scriptRandoms({forLetter(2)});
     click("CommandKlein");
+    EXPECT_EQ(name("LabelAnzeigeText"), QStringLiteral("Rückmeldung"))
+        << "an empty feedback must not take the frame's question as its name";
     click("CommandGa");
-    EXPECT_EQ(accessible("LabelAnzeigeText")->text(QAccessible::Name), QStringLiteral("Beta"));
-    EXPECT_EQ(accessible("LabelFalsch")->text(QAccessible::Name), QStringLiteral("1 falsch"));
-    EXPECT_EQ(accessible("LabelRichtig")->text(QAccessible::Name), QStringLiteral("0 richtig"));
+    EXPECT_EQ(name("LabelAnzeigeText"), QStringLiteral("Beta"));
+    EXPECT_EQ(verdict(), QStringLiteral("Falsch"));
+    EXPECT_EQ(name("LabelFalsch"), QStringLiteral("1 falsch"));
+    EXPECT_EQ(name("LabelRichtig"), QStringLiteral("0 richtig"));
+
+    QString verdictDuringPause;
+    runtime.at(std::chrono::seconds(1), [&] { verdictDuringPause = verdict(); });
+    runtime.scriptRandoms({forLetter(3)});
+    click("CommandBe");
+    EXPECT_EQ(verdictDuringPause, QStringLiteral("Richtig")) << "same name, now right";
+    EXPECT_EQ(name("LabelAnzeigeText"), QStringLiteral("Rückmeldung"));
 }
 
 } // namespace
