@@ -4,19 +4,34 @@
 # Builds Letterfibel and runs every test (installing what they need on Debian 12).
 #   ./test.sh              the normal build
 #   ./test.sh --sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./test.sh --windows    the Windows program and the engine's tests, cross-built, under Wine
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 build="$LETTERFIBEL_ROOT/build"
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
-if [ "${1:-}" = "--sanitize" ]; then
+packages=("${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_TEST_PACKAGES[@]}")
+case "${1:-}" in
+"") ;;
+--sanitize)
     build="$LETTERFIBEL_ROOT/build-sanitize"
     options=(-DCMAKE_BUILD_TYPE=Debug -DLETTERFIBEL_SANITIZE=ON -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
     export LSAN_OPTIONS="suppressions=$LETTERFIBEL_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-fi
+    ;;
+--windows)
+    build="$LETTERFIBEL_ROOT/build-windows"
+    options=(-DCMAKE_TOOLCHAIN_FILE="$LETTERFIBEL_ROOT/cmake/mingw-w64-x86_64.cmake"
+        -DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
+    packages=("${LETTERFIBEL_WINDOWS_PACKAGES[@]}" "${LETTERFIBEL_WINDOWS_TEST_PACKAGES[@]}")
+    ;;
+*)
+    echo "usage: $0 [--sanitize | --windows]" >&2
+    exit 2
+    ;;
+esac
 
-letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_TEST_PACKAGES[@]}"
+letterfibel_install_packages "${packages[@]}"
 letterfibel_configure "$build" "${options[@]}"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -20,6 +20,12 @@ LETTERFIBEL_TEST_PACKAGES=(
     at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 
+# What the Windows program needs: the cross compiler; its tests add Wine and the source of
+# GoogleTest, which is built for Windows.
+LETTERFIBEL_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
+LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86-64 clang-format
+    reuse xvfb xdotool x11-utils imagemagick)
+
 letterfibel_fail() {
     echo "$*" >&2
     exit 1

@@ -1,0 +1,15 @@
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross-building the Windows program with Debian's MinGW-w64 (scripts/windows.sh uses it).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# The POSIX thread model: GoogleTest needs std::mutex, which the win32 model lacks.
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Tests of the cross-built programs run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

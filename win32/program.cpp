@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "program.h"
+
+#include "formhaupt.h"
+#include "win32_runtime.h"
+
+#include <commctrl.h>
+
+int runLetterfibel(HINSTANCE instance, int showCommand,
+                   const std::function<void(HWND)>& afterFirstPaint) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Win32Runtime runtime;
+    FormHaupt form(instance, runtime);
+    HWND window = form.create();
+    if (!window) {
+        MessageBoxW(nullptr, L"Das Fenster von Letterfibel ließ sich nicht öffnen.", L"Letterfibel",
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    runtime.setWindow(window);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    if (afterFirstPaint)
+        afterFirstPaint(window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        runtime.dispatch(message);
+    return 0;
+}
