@@ -17,8 +17,7 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <exception>
-#include <stdexcept>
+#include <string>
 #include <vector>
 
 using letterfibel::ControlDefinition;
@@ -104,10 +103,12 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     labelFalsch->setAccessibleName(labelFalsch->text());
     // Names what the label shows without giving the answer away.
     labelAnzeige->setAccessibleName(QStringLiteral("Angezeigter Buchstabe"));
-    m_quiz = std::make_unique<letterfibel::Quiz>(*m_display, m_runtime);
+    m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
+        *m_display, m_runtime,
+        [this](const std::string& what) { showError(QString::fromStdString(what)); });
     wireButtons();
 
-    Form_Load();
+    m_handlers->Form_Load();
 }
 
 void FormHaupt::createControls() {
@@ -160,51 +161,14 @@ void FormHaupt::createControls() {
 }
 
 void FormHaupt::wireButtons() {
-    using Handler = void (FormHaupt::*)();
-    const std::pair<ControlId, Handler> wiring[] = {
-        {ControlId::CommandKlein, &FormHaupt::CommandKlein_Click},
-        {ControlId::CommandGross, &FormHaupt::CommandGross_Click},
-        {ControlId::CommandGemischt, &FormHaupt::CommandGemischt_Click},
-        {ControlId::CommandEnde, &FormHaupt::CommandEnde_Click},
-        {ControlId::CommandAl, &FormHaupt::CommandAl_Click},
-        {ControlId::CommandBe, &FormHaupt::CommandBe_Click},
-        {ControlId::CommandGa, &FormHaupt::CommandGa_Click},
-        {ControlId::CommandDe, &FormHaupt::CommandDe_Click},
-        {ControlId::CommandEp, &FormHaupt::CommandEp_Click},
-        {ControlId::CommandEt, &FormHaupt::CommandEt_Click},
-        {ControlId::CommandTh, &FormHaupt::CommandTh_Click},
-        {ControlId::CommandLa, &FormHaupt::CommandLa_Click},
-        {ControlId::CommandMy, &FormHaupt::CommandMy_Click},
-        {ControlId::CommandNy, &FormHaupt::CommandNy_Click},
-        {ControlId::CommandPi, &FormHaupt::CommandPi_Click},
-        {ControlId::CommandRh, &FormHaupt::CommandRh_Click},
-        {ControlId::CommandSi, &FormHaupt::CommandSi_Click},
-        {ControlId::CommandPh, &FormHaupt::CommandPh_Click},
-        {ControlId::CommandOm, &FormHaupt::CommandOm_Click},
-    };
-    for (const auto& [id, handler] : wiring)
-        connect(button(id), &QPushButton::clicked, this, handler);
-}
-
-QPushButton* FormHaupt::button(ControlId id) const {
-    QPushButton* found = m_buttons[indexOf(id)];
-    if (!found)
-        throw std::logic_error("the control table has no button " + std::to_string(indexOf(id)));
-    return found;
-}
-
-template <typename Action> void FormHaupt::runHandler(Action&& action) noexcept {
-    try {
-        action();
-    } catch (const std::exception& error) {
-        showError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        showError(QStringLiteral("Unbekannter Fehler"));
+    for (const ControlDefinition& control : letterfibel::formHauptControls()) {
+        if (QPushButton* button = m_buttons[indexOf(control.id)])
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = control.id] { m_handlers->click(id); });
     }
 }
 
 void FormHaupt::showError(const QString& what) {
-    // Not modal to the program: a nested pause keeps running, and so does the drill afterwards.
     auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
                                 QStringLiteral("Diese Aktion wurde abgebrochen:\n%1").arg(what),
                                 QMessageBox::Ok, this);
@@ -262,80 +226,6 @@ void FormHaupt::returnToFixedSize() {
 void FormHaupt::closeEvent(QCloseEvent* event) {
     // A pause may be running below us; ending the runtime lets it unwind without touching
     // the controls again.
-    runHandler([this] { m_runtime.endProgram(); });
+    m_runtime.endProgram();
     event->accept();
-}
-
-void FormHaupt::Form_Load() {
-    runHandler([this] {
-        m_quiz->Fill();
-        m_quiz->Init();
-        m_runtime.seedFromClock();
-    });
-}
-
-void FormHaupt::CommandKlein_Click() {
-    runHandler([this] { m_quiz->StartKlein(); });
-}
-
-void FormHaupt::CommandGross_Click() {
-    runHandler([this] { m_quiz->StartGross(); });
-}
-
-void FormHaupt::CommandGemischt_Click() {
-    runHandler([this] { m_quiz->StartGemischt(); });
-}
-
-void FormHaupt::CommandEnde_Click() {
-    runHandler([this] { m_runtime.endProgram(); });
-}
-
-void FormHaupt::judge(std::string_view name) {
-    runHandler([this, name] { m_quiz->answerClicked(name); });
-}
-
-void FormHaupt::CommandAl_Click() {
-    judge("Alpha");
-}
-void FormHaupt::CommandBe_Click() {
-    judge("Beta");
-}
-void FormHaupt::CommandGa_Click() {
-    judge("Gamma");
-}
-void FormHaupt::CommandDe_Click() {
-    judge("Delta");
-}
-void FormHaupt::CommandEp_Click() {
-    judge("Epsilon");
-}
-void FormHaupt::CommandEt_Click() {
-    judge("Eta");
-}
-void FormHaupt::CommandTh_Click() {
-    judge("Theta");
-}
-void FormHaupt::CommandLa_Click() {
-    judge("Lambda");
-}
-void FormHaupt::CommandMy_Click() {
-    judge("My");
-}
-void FormHaupt::CommandNy_Click() {
-    judge("Ny");
-}
-void FormHaupt::CommandPi_Click() {
-    judge("Pi");
-}
-void FormHaupt::CommandRh_Click() {
-    judge("Rho");
-}
-void FormHaupt::CommandSi_Click() {
-    judge("Sigma");
-}
-void FormHaupt::CommandPh_Click() {
-    judge("Phi");
-}
-void FormHaupt::CommandOm_Click() {
-    judge("Omega");
 }

@@ -6,10 +6,7 @@
 #include "wide_text.h"
 #include "win32_runtime.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
-#include <exception>
 #include <numeric>
 
 using letterfibel::ControlDefinition;
@@ -171,14 +168,16 @@ bool FormHaupt::onCreate() {
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].foreColour != letterfibel::kDefaultColour)
             m_display->setTextColour(m_controls[i], table[i].foreColour);
-    m_quiz = std::make_unique<letterfibel::Quiz>(*m_display, m_runtime);
+    m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
+        *m_display, m_runtime,
+        [](const std::string& what) { showErrorMessage(wideFromUtf8(what)); });
 
     layout(GetDpiForWindow(m_window));
     m_lastFocus = control(ControlId::CommandEnde);
     SetFocus(m_lastFocus);
     // The focus rectangle from the start: Space at start already acts on "Ende".
     SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    Form_Load();
+    m_handlers->Form_Load();
     return true;
 }
 
@@ -236,115 +235,9 @@ HWND FormHaupt::control(ControlId id) const {
 }
 
 void FormHaupt::onCommand(int id, int code) {
-    if (code != BN_CLICKED || id < kFirstControlId)
+    // Return and Esc arrive as IDOK and IDCANCEL, below the controls' ids: nothing to do.
+    const int index = id - kFirstControlId;
+    if (code != BN_CLICKED || index < 0 || index >= static_cast<int>(letterfibel::kControlCount))
         return;
-    using Handler = void (FormHaupt::*)();
-    static constexpr std::pair<ControlId, Handler> kWiring[] = {
-        {ControlId::CommandKlein, &FormHaupt::CommandKlein_Click},
-        {ControlId::CommandGross, &FormHaupt::CommandGross_Click},
-        {ControlId::CommandGemischt, &FormHaupt::CommandGemischt_Click},
-        {ControlId::CommandEnde, &FormHaupt::CommandEnde_Click},
-        {ControlId::CommandAl, &FormHaupt::CommandAl_Click},
-        {ControlId::CommandBe, &FormHaupt::CommandBe_Click},
-        {ControlId::CommandGa, &FormHaupt::CommandGa_Click},
-        {ControlId::CommandDe, &FormHaupt::CommandDe_Click},
-        {ControlId::CommandEp, &FormHaupt::CommandEp_Click},
-        {ControlId::CommandEt, &FormHaupt::CommandEt_Click},
-        {ControlId::CommandTh, &FormHaupt::CommandTh_Click},
-        {ControlId::CommandLa, &FormHaupt::CommandLa_Click},
-        {ControlId::CommandMy, &FormHaupt::CommandMy_Click},
-        {ControlId::CommandNy, &FormHaupt::CommandNy_Click},
-        {ControlId::CommandPi, &FormHaupt::CommandPi_Click},
-        {ControlId::CommandRh, &FormHaupt::CommandRh_Click},
-        {ControlId::CommandSi, &FormHaupt::CommandSi_Click},
-        {ControlId::CommandPh, &FormHaupt::CommandPh_Click},
-        {ControlId::CommandOm, &FormHaupt::CommandOm_Click},
-    };
-    for (const auto& [control, handler] : kWiring)
-        if (kFirstControlId + static_cast<int>(indexOf(control)) == id)
-            (this->*handler)();
-}
-
-template <typename Action> void FormHaupt::runHandler(Action&& action) noexcept {
-    try {
-        action();
-    } catch (const std::exception& error) {
-        showErrorMessage(wideFromUtf8(error.what()));
-    } catch (...) {
-        showErrorMessage(L"Unbekannter Fehler");
-    }
-}
-
-void FormHaupt::Form_Load() {
-    runHandler([this] {
-        m_quiz->Fill();
-        m_quiz->Init();
-        m_runtime.seedFromClock();
-    });
-}
-
-void FormHaupt::CommandKlein_Click() {
-    runHandler([this] { m_quiz->StartKlein(); });
-}
-
-void FormHaupt::CommandGross_Click() {
-    runHandler([this] { m_quiz->StartGross(); });
-}
-
-void FormHaupt::CommandGemischt_Click() {
-    runHandler([this] { m_quiz->StartGemischt(); });
-}
-
-void FormHaupt::CommandEnde_Click() {
-    runHandler([this] { m_runtime.endProgram(); });
-}
-
-void FormHaupt::judge(std::string_view name) {
-    runHandler([this, name] { m_quiz->answerClicked(name); });
-}
-
-void FormHaupt::CommandAl_Click() {
-    judge("Alpha");
-}
-void FormHaupt::CommandBe_Click() {
-    judge("Beta");
-}
-void FormHaupt::CommandGa_Click() {
-    judge("Gamma");
-}
-void FormHaupt::CommandDe_Click() {
-    judge("Delta");
-}
-void FormHaupt::CommandEp_Click() {
-    judge("Epsilon");
-}
-void FormHaupt::CommandEt_Click() {
-    judge("Eta");
-}
-void FormHaupt::CommandTh_Click() {
-    judge("Theta");
-}
-void FormHaupt::CommandLa_Click() {
-    judge("Lambda");
-}
-void FormHaupt::CommandMy_Click() {
-    judge("My");
-}
-void FormHaupt::CommandNy_Click() {
-    judge("Ny");
-}
-void FormHaupt::CommandPi_Click() {
-    judge("Pi");
-}
-void FormHaupt::CommandRh_Click() {
-    judge("Rho");
-}
-void FormHaupt::CommandSi_Click() {
-    judge("Sigma");
-}
-void FormHaupt::CommandPh_Click() {
-    judge("Phi");
-}
-void FormHaupt::CommandOm_Click() {
-    judge("Omega");
+    m_handlers->click(static_cast<ControlId>(index));
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "form_controls.h"
-#include "quiz.h"
+#include "formhaupt_handlers.h"
 #include "win32_display.h"
 
 #include <windows.h>
@@ -12,12 +12,11 @@
 #include <array>
 #include <map>
 #include <memory>
-#include <string_view>
 
 class Win32Runtime;
 
 // The one window on the plain Win32 API: 26 standard controls built from the shared control
-// table, each button wired to its handler, the handlers handing every click to the quiz
+// table, each button's click handed to its handler, the handlers handing it to the quiz
 // engine. It keeps no score of its own.
 class FormHaupt {
 public:
@@ -38,30 +37,6 @@ private:
     void onActivate(bool active);
     void layout(UINT dpi);
 
-    void Form_Load();
-    void CommandKlein_Click();
-    void CommandGross_Click();
-    void CommandGemischt_Click();
-    void CommandEnde_Click();
-    void CommandAl_Click();
-    void CommandBe_Click();
-    void CommandGa_Click();
-    void CommandDe_Click();
-    void CommandEp_Click();
-    void CommandEt_Click();
-    void CommandTh_Click();
-    void CommandLa_Click();
-    void CommandMy_Click();
-    void CommandNy_Click();
-    void CommandPi_Click();
-    void CommandRh_Click();
-    void CommandSi_Click();
-    void CommandPh_Click();
-    void CommandOm_Click();
-
-    void judge(std::string_view name);
-    // Runs one handler; a failure ends it and is shown, and never leaves the window procedure.
-    template <typename Action> void runHandler(Action&& action) noexcept;
     HWND control(letterfibel::ControlId id) const;
 
     struct FontDeleter {
@@ -76,7 +51,7 @@ private:
     std::array<HWND, letterfibel::kControlCount> m_controls{};
     std::map<std::pair<int, bool>, Font> m_fonts;
     std::unique_ptr<Win32Display> m_display;
-    std::unique_ptr<letterfibel::Quiz> m_quiz;
+    std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
 };
 
 // Shows a short German message without blocking the window or a running pause.
