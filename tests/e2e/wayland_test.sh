@@ -28,7 +28,7 @@ start_wayland_app() {
     grep -q 'set_min_size(741, 592)' "$protocol" && grep -q 'set_max_size(741, 592)' "$protocol" ||
         fail "the fixed size 741x592 was not sent as minimum and maximum"
     # The window's icon in its title bar (green) tells where the compositor placed it.
-    poll 10 icon_found || fail "the window was not drawn"
+    poll 20 icon_found || { tail -n 5 "$protocol" >&2; fail "the window was not drawn"; }
 }
 icon_found() {
     local at
