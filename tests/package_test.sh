@@ -37,7 +37,7 @@ for size in 16 22 24 32 48 64 128 256; do
     [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" ] || fail "no ${size}px icon"
 done
 # Debian's own checks: no error and no warning; informational tags are listed in the README.
-lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
+TMPDIR="$work" lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null ||
     fail "lintian found errors or warnings"
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null ||

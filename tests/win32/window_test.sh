@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows program under Wine: the window appears with its client size and title, the focus
-# is on Ende, and Space right after start ends the program with exit code 0.
+# The Windows program under Wine: the window appears with its client size; the focus starts
+# on Ende and moves with Tab and Shift+Tab; Return does nothing; Space on Ende ends the
+# program with exit code 0.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
 start_app wine
 read -r width height < <(xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
 [ "$width" = 741 ] && [ "$height" = 592 ] || fail "client area ${width}x${height}, expected 741x592"
-# The focus rectangle is drawn on Ende from the start.
-poll 5 region_has_colour 185 33 272 496 '#(000000|0078D7|26A0DA)' || fail "Ende shows no focus"
-xdotool windowfocus --sync "$WINDOW" key space
+xdotool windowfocus --sync "$WINDOW"
+
+ende_focused=$(region_hash 185 33 272 496)
+alpha_unfocused=$(region_hash 105 25 40 232)
+xdotool key Tab
+region_changes 105 25 40 232 "$alpha_unfocused" || fail "Tab did not move the focus to Alpha"
+region_differs 185 33 272 496 "$ende_focused" || fail "Ende kept its focus after Tab"
+xdotool key shift+Tab
+poll 5 eval '! region_differs 185 33 272 496 "$ende_focused"' || fail "Shift+Tab did not go back to Ende"
+
+frame_before=$(region_hash 649 89 40 120)
+xdotool key Return
+sleep 1
+kill -0 "$APP_PID" 2>/dev/null || fail "Return ended the program"
+! region_differs 649 89 40 120 "$frame_before" || fail "Return changed the window"
+
+xdotool key space
 expect_exit 0 10
 echo "win32 window: ok"
