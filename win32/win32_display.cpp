@@ -14,24 +14,10 @@ Win32Display::Win32Display(const Controls& controls)
     : m_controls(controls) {}
 
 HWND Win32Display::existing(DisplayControl control) const {
-    HWND window = nullptr;
-    switch (control) {
-    case DisplayControl::Frame1:
-        window = m_controls.frame1;
-        break;
-    case DisplayControl::LabelAnzeige:
-        window = m_controls.labelAnzeige;
-        break;
-    case DisplayControl::LabelAnzeigeText:
-        window = m_controls.labelAnzeigeText;
-        break;
-    case DisplayControl::LabelRichtig:
-        window = m_controls.labelRichtig;
-        break;
-    case DisplayControl::LabelFalsch:
-        window = m_controls.labelFalsch;
-        break;
-    }
+    const HWND byControl[] = {m_controls.frame1, m_controls.labelAnzeige,
+                              m_controls.labelAnzeigeText, m_controls.labelRichtig,
+                              m_controls.labelFalsch};
+    HWND window = byControl[static_cast<std::size_t>(control)];
     if (!window || !IsWindow(window))
         throw std::runtime_error("Ein Anzeigefeld des Fensters ist nicht mehr vorhanden");
     return window;

@@ -14,6 +14,7 @@
 // colours are kept here and applied when a control asks its parent for its colours.
 class Win32Display : public letterfibel::Display {
 public:
+    // In the order of DisplayControl.
     struct Controls {
         HWND frame1;
         HWND labelAnzeige;
