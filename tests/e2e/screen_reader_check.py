@@ -73,13 +73,20 @@ class Listener:
             if not context.iteration(False):
                 time.sleep(0.01)
 
-    def step(self, keys, settle=0.8):
-        """Presses keys as real X input; returns the notifications shown meanwhile."""
+    def step(self, keys, quiet=0.0):
+        """Presses keys as real X input; returns the notifications shown until the first one
+        and a little after (or, with quiet, during that many seconds)."""
         self.notifications.clear()
         self.name_changes.clear()
         if keys:
             subprocess.run(["xdotool", "key", "--delay", "40"] + keys, check=True)
-        self.pump(settle)
+        if quiet:
+            self.pump(quiet)
+            return list(self.notifications)
+        deadline = time.time() + 10
+        while not self.notifications and time.time() < deadline:
+            self.pump(0.05)
+        self.pump(0.5)
         return list(self.notifications)
 
 
@@ -162,7 +169,7 @@ def check(program, listener):
             fail("after the right answer the screen reader was given %r" % said)
 
     # The pause ends: the emptied feedback is not presented as anything.
-    said = listener.step([], settle=2.6)
+    said = listener.step([], quiet=2.6)
     if said:
         fail("after the pause the screen reader was given %r" % said)
     if label(lambda o: o.name == QUESTION) is not None:
