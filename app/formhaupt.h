@@ -11,7 +11,6 @@
 
 #include <array>
 #include <memory>
-#include <string_view>
 
 class QGroupBox;
 class QLabel;
