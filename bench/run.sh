@@ -15,8 +15,10 @@ cmake --build "$build"
 
 export LETTERFIBEL_BINARY="$build/app/letterfibel"
 export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$(mktemp -d)
 source "$LETTERFIBEL_ROOT/tests/e2e/xvfb_session.sh"
+# Qt's runtime folder, removed with the session's scratch files.
+export XDG_RUNTIME_DIR="$E2E_WORK/xdg"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
