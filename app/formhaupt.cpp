@@ -26,10 +26,6 @@ using letterfibel::kTwipsPerPixel;
 
 namespace {
 
-std::size_t indexOf(ControlId id) {
-    return static_cast<std::size_t>(id);
-}
-
 Qt::Alignment horizontalAlignment(letterfibel::TextAlignment alignment) {
     switch (alignment) {
     case letterfibel::TextAlignment::Left:
@@ -89,20 +85,12 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     setAccessibleDescription(QStringLiteral("Übung zum Lesen der griechischen Buchstaben"));
 
     createControls();
-    QLabel* labelAnzeige = m_labels[indexOf(ControlId::LabelAnzeige)];
-    QLabel* labelAnzeigeText = m_labels[indexOf(ControlId::LabelAnzeigeText)];
-    QLabel* labelRichtig = m_labels[indexOf(ControlId::LabelRichtig)];
-    QLabel* labelFalsch = m_labels[indexOf(ControlId::LabelFalsch)];
-    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{m_frame1, labelAnzeige,
-                                                                        labelAnzeigeText,
-                                                                        labelRichtig, labelFalsch},
-                                                new SpokenFeedback(this));
-    // The display keeps these names equal to what the labels show (see WidgetDisplay).
-    labelAnzeigeText->setAccessibleName(QStringLiteral("Rückmeldung"));
-    labelRichtig->setAccessibleName(labelRichtig->text());
-    labelFalsch->setAccessibleName(labelFalsch->text());
-    // Names what the label shows without giving the answer away.
-    labelAnzeige->setAccessibleName(QStringLiteral("Angezeigter Buchstabe"));
+    const auto label = [this](ControlId id) { return m_labels[letterfibel::controlIndex(id)]; };
+    m_display = std::make_unique<WidgetDisplay>(
+        WidgetDisplay::Controls{m_frame1, label(ControlId::LabelAnzeige),
+                                label(ControlId::LabelAnzeigeText), label(ControlId::LabelRichtig),
+                                label(ControlId::LabelFalsch)},
+        new SpokenFeedback(this));
     m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
         *m_display, m_runtime,
         [this](const std::string& what) { showError(QString::fromStdString(what)); });
@@ -123,7 +111,7 @@ void FormHaupt::createControls() {
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(horizontalAlignment(control.alignment) | Qt::AlignTop);
             paintButtonFace(label);
-            m_labels[indexOf(control.id)] = label;
+            m_labels[letterfibel::controlIndex(control.id)] = label;
             widget = label;
             break;
         }
@@ -142,7 +130,7 @@ void FormHaupt::createControls() {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
             tabOrder.emplace_back(control.tabIndex, button);
-            m_buttons[indexOf(control.id)] = button;
+            m_buttons[letterfibel::controlIndex(control.id)] = button;
             widget = button;
             break;
         }
@@ -162,7 +150,7 @@ void FormHaupt::createControls() {
 
 void FormHaupt::wireButtons() {
     for (const ControlDefinition& control : letterfibel::formHauptControls()) {
-        if (QPushButton* button = m_buttons[indexOf(control.id)])
+        if (QPushButton* button = m_buttons[letterfibel::controlIndex(control.id)])
             connect(button, &QPushButton::clicked, this,
                     [this, id = control.id] { m_handlers->click(id); });
     }
@@ -216,8 +204,8 @@ void FormHaupt::returnToFixedSize() {
     constexpr auto kAnswerTime = std::chrono::milliseconds(300);
     QTimer::singleShot(0, this, [this, kLarger, kAnswerTime] {
         setWindowState(windowState() & ~kLarger);
-        QTimer::singleShot(kAnswerTime, this, [this] {
-            if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        QTimer::singleShot(kAnswerTime, this, [this, kLarger] {
+            if (!(windowState() & kLarger))
                 setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
         });
     });

@@ -3,14 +3,19 @@
 
 #include "spoken_feedback.h"
 
+#include "quiz.h"
+#include "text.h"
+#include "widget_display.h"
+
 #include <QColor>
 #include <QTimer>
 #include <QWidget>
 
 QString verdictOfColour(const QColor& colour) {
-    if (colour == QColor(0, 0xC0, 0))
+    using letterfibel::Quiz;
+    if (colour == colourFromNumber(letterfibel::textToWholeNumber(Quiz::kGreen)))
         return QStringLiteral("Richtig");
-    if (colour == QColor(0xFF, 0, 0))
+    if (colour == colourFromNumber(letterfibel::textToWholeNumber(Quiz::kRed)))
         return QStringLiteral("Falsch");
     return {};
 }

@@ -27,6 +27,9 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 
 namespace {
 
+// Without a name of its own, an empty label in the frame would take the frame's question.
+const QString kEmptyFeedbackName = QStringLiteral("Rückmeldung");
+
 // Qt tells assistive technology of every set, also of one that changes nothing.
 void setAccessibleTexts(QWidget* widget, const QString& name, const QString& description) {
     if (widget->accessibleName() != name)
@@ -39,7 +42,14 @@ void setAccessibleTexts(QWidget* widget, const QString& name, const QString& des
 
 WidgetDisplay::WidgetDisplay(const Controls& controls, SpokenFeedback* spoken)
     : m_controls(controls)
-    , m_spoken(spoken) {}
+    , m_spoken(spoken) {
+    // Names what the label shows without giving the answer away.
+    m_controls.labelAnzeige->setAccessibleName(QStringLiteral("Angezeigter Buchstabe"));
+    // The other labels' names follow what they show from here on (setCaption).
+    m_controls.labelAnzeigeText->setAccessibleName(kEmptyFeedbackName);
+    m_controls.labelRichtig->setAccessibleName(m_controls.labelRichtig->text());
+    m_controls.labelFalsch->setAccessibleName(m_controls.labelFalsch->text());
+}
 
 template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const {
     if (control.isNull())
@@ -57,8 +67,7 @@ void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) 
     }
     auto* label = static_cast<QLabel*>(widget(control));
     if (control == DisplayControl::LabelAnzeige) {
-        // Its accessible name stays "Angezeigter Buchstabe": announcing the glyph would say
-        // the answer.
+        // Its accessible name stays: announcing the glyph would say the answer.
         label->setText(QString::fromStdU16String(letterfibel::greekFromSymbolText(text)));
         return;
     }
@@ -67,7 +76,7 @@ void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) 
     // An explicit name keeps Qt's own event to one per change, and an empty feedback label
     // from taking the frame's question as its name.
     if (control == DisplayControl::LabelAnzeigeText) {
-        setAccessibleTexts(label, shown.isEmpty() ? QStringLiteral("Rückmeldung") : shown,
+        setAccessibleTexts(label, shown.isEmpty() ? kEmptyFeedbackName : shown,
                            shown.isEmpty() ? QString() : m_verdict);
         if (m_spoken)
             m_spoken->feedbackShown(shown);

@@ -20,10 +20,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 // Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Return and Esc.
 constexpr int kFirstControlId = 100;
 
-std::size_t indexOf(ControlId id) {
-    return static_cast<std::size_t>(id);
-}
-
 int scaled(int twips, UINT dpi) {
     return MulDiv(twips / letterfibel::kTwipsPerPixel, static_cast<int>(dpi), 96);
 }
@@ -184,6 +180,8 @@ bool FormHaupt::onCreate() {
 void FormHaupt::layout(UINT dpi) {
     const auto& table = letterfibel::formHauptControls();
     const ControlDefinition& frame = letterfibel::controlDefinition(ControlId::Frame1);
+    // A new density needs new fonts; the old ones go once no control uses them.
+    std::map<std::pair<int, bool>, Font> fonts;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const ControlDefinition& control = table[i];
         const int left = control.left + (control.inFrame1 ? frame.left : 0);
@@ -191,13 +189,7 @@ void FormHaupt::layout(UINT dpi) {
         SetWindowPos(m_controls[i], nullptr, scaled(left, dpi), scaled(top, dpi),
                      scaled(control.width, dpi), scaled(control.height, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        Font& font = m_fonts[{control.fontPixels, control.bold}];
-        font.reset(); // a new density needs new fonts; the old ones go once unused
-        SendMessageW(m_controls[i], WM_SETFONT, 0, FALSE);
-    }
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const ControlDefinition& control = table[i];
-        Font& font = m_fonts[{control.fontPixels, control.bold}];
+        Font& font = fonts[{control.fontPixels, control.bold}];
         if (!font)
             font.reset(CreateFontW(-MulDiv(control.fontPixels, static_cast<int>(dpi), 96), 0, 0, 0,
                                    control.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
@@ -205,6 +197,7 @@ void FormHaupt::layout(UINT dpi) {
                                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
+    m_fonts = std::move(fonts);
     RECT frameRect{0, 0, MulDiv(letterfibel::kClientWidth, static_cast<int>(dpi), 96),
                    MulDiv(letterfibel::kClientHeight, static_cast<int>(dpi), 96)};
     AdjustWindowRectExForDpi(&frameRect, kStyle, FALSE, 0, dpi);
@@ -231,7 +224,7 @@ void FormHaupt::onActivate(bool active) {
 }
 
 HWND FormHaupt::control(ControlId id) const {
-    return m_controls[indexOf(id)];
+    return m_controls[letterfibel::controlIndex(id)];
 }
 
 void FormHaupt::onCommand(int id, int code) {

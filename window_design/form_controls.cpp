@@ -63,7 +63,7 @@ const std::array<ControlDefinition, kControlCount>& formHauptControls() {
 }
 
 const ControlDefinition& controlDefinition(ControlId id) {
-    return kControls[static_cast<std::size_t>(id)];
+    return kControls[controlIndex(id)];
 }
 
 } // namespace letterfibel

@@ -70,6 +70,10 @@ constexpr int kClientWidth = 11115 / kTwipsPerPixel;
 constexpr int kClientHeight = 8880 / kTwipsPerPixel;
 
 const std::array<ControlDefinition, kControlCount>& formHauptControls();
+// A control's place in the table, for arrays kept in the table's order.
+constexpr std::size_t controlIndex(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
 const ControlDefinition& controlDefinition(ControlId id);
 
 } // namespace letterfibel
