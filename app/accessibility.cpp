@@ -3,7 +3,7 @@
 
 #include "accessibility.h"
 
-#include "spoken_feedback.h"
+#include "spoken_notice.h"
 
 #include <QAccessibleApplication>
 #include <QAccessibleWidget>

@@ -4,7 +4,6 @@
 #include "formhaupt.h"
 
 #include "runtime_services.h"
-#include "spoken_feedback.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -70,7 +69,8 @@ void paintButtonFace(QWidget* widget) {
 
 FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     : QWidget(parent)
-    , m_runtime(runtime) {
+    , m_runtime(runtime)
+    , m_notice(this) {
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QStringLiteral("Letterfibel"));
     setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
@@ -86,13 +86,15 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
 
     createControls();
     const auto label = [this](ControlId id) { return m_labels[letterfibel::controlIndex(id)]; };
-    m_display = std::make_unique<WidgetDisplay>(
-        WidgetDisplay::Controls{m_frame1, label(ControlId::LabelAnzeige),
-                                label(ControlId::LabelAnzeigeText), label(ControlId::LabelRichtig),
-                                label(ControlId::LabelFalsch)},
-        new SpokenFeedback(this));
+    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{
+        m_frame1, label(ControlId::LabelAnzeige), label(ControlId::LabelAnzeigeText),
+        label(ControlId::LabelRichtig), label(ControlId::LabelFalsch)});
+    m_spoken = std::make_unique<letterfibel::SpokenFeedback>(*m_display, [this] {
+        QTimer::singleShot(0, this,
+                           [this] { m_notice.say(QString::fromStdString(m_spoken->takeWords())); });
+    });
     m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
-        *m_display, m_runtime,
+        *m_spoken, m_runtime,
         [this](const std::string& what) { showError(QString::fromStdString(what)); });
     wireButtons();
 

@@ -5,6 +5,8 @@
 
 #include "form_controls.h"
 #include "formhaupt_handlers.h"
+#include "spoken_feedback.h"
+#include "spoken_notice.h"
 #include "widget_display.h"
 
 #include <QWidget>
@@ -47,5 +49,7 @@ private:
     std::array<QLabel*, letterfibel::kControlCount> m_labels{};
     std::array<QPushButton*, letterfibel::kControlCount> m_buttons{};
     std::unique_ptr<WidgetDisplay> m_display;
+    std::unique_ptr<letterfibel::SpokenFeedback> m_spoken;
+    SpokenNotice m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
 };

@@ -3,6 +3,7 @@
 
 #include "widget_display.h"
 
+#include "form_controls.h"
 #include "greek_glyphs.h"
 #include "spoken_feedback.h"
 
@@ -28,7 +29,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 namespace {
 
 // Without a name of its own, an empty label in the frame would take the frame's question.
-const QString kEmptyFeedbackName = QStringLiteral("Rückmeldung");
+const QString kEmptyFeedbackName = QString::fromUtf8(letterfibel::kEmptyFeedbackName);
 
 // Qt tells assistive technology of every set, also of one that changes nothing.
 void setAccessibleTexts(QWidget* widget, const QString& name, const QString& description) {
@@ -40,11 +41,10 @@ void setAccessibleTexts(QWidget* widget, const QString& name, const QString& des
 
 } // namespace
 
-WidgetDisplay::WidgetDisplay(const Controls& controls, SpokenFeedback* spoken)
-    : m_controls(controls)
-    , m_spoken(spoken) {
+WidgetDisplay::WidgetDisplay(const Controls& controls)
+    : m_controls(controls) {
     // Names what the label shows without giving the answer away.
-    m_controls.labelAnzeige->setAccessibleName(QStringLiteral("Angezeigter Buchstabe"));
+    m_controls.labelAnzeige->setAccessibleName(QString::fromUtf8(letterfibel::kLetterDisplayName));
     // The other labels' names follow what they show from here on (setCaption).
     m_controls.labelAnzeigeText->setAccessibleName(kEmptyFeedbackName);
     m_controls.labelRichtig->setAccessibleName(m_controls.labelRichtig->text());
@@ -61,8 +61,6 @@ void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) 
     const QString shown = QString::fromStdString(text);
     if (control == DisplayControl::Frame1) {
         existing(m_controls.frame1)->setTitle(shown);
-        if (m_spoken)
-            m_spoken->questionShown(shown);
         return;
     }
     auto* label = static_cast<QLabel*>(widget(control));
@@ -71,30 +69,23 @@ void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) 
         label->setText(QString::fromStdU16String(letterfibel::greekFromSymbolText(text)));
         return;
     }
-    const QString previous = label->text();
     label->setText(shown);
     // An explicit name keeps Qt's own event to one per change, and an empty feedback label
     // from taking the frame's question as its name.
     if (control == DisplayControl::LabelAnzeigeText) {
         setAccessibleTexts(label, shown.isEmpty() ? kEmptyFeedbackName : shown,
                            shown.isEmpty() ? QString() : m_verdict);
-        if (m_spoken)
-            m_spoken->feedbackShown(shown);
         return;
     }
     setAccessibleTexts(label, shown, QString());
-    if (m_spoken)
-        m_spoken->counterShown(previous, shown);
+}
+
+void WidgetDisplay::showVerdict(letterfibel::Verdict verdict) {
+    m_verdict = QString::fromUtf8(letterfibel::verdictWord(verdict));
 }
 
 void WidgetDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
-    const QColor shown = colourFromNumber(colour);
-    setTextColour(widget(control), shown);
-    if (control != DisplayControl::LabelAnzeigeText)
-        return;
-    m_verdict = verdictOfColour(shown);
-    if (m_spoken)
-        m_spoken->feedbackColourShown(shown);
+    setTextColour(widget(control), colourFromNumber(colour));
 }
 
 QWidget* WidgetDisplay::widget(DisplayControl control) const {

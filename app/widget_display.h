@@ -12,7 +12,6 @@
 class QGroupBox;
 class QLabel;
 class QWidget;
-class SpokenFeedback;
 
 // The engine's five display controls, as the window's frame and labels.
 class WidgetDisplay : public letterfibel::Display {
@@ -26,9 +25,9 @@ public:
         QPointer<QLabel> labelFalsch;
     };
 
-    // spoken, when given, hears of every change that a screen reader should say.
-    explicit WidgetDisplay(const Controls& controls, SpokenFeedback* spoken = nullptr);
+    explicit WidgetDisplay(const Controls& controls);
 
+    void showVerdict(letterfibel::Verdict verdict) override;
     void setCaption(letterfibel::DisplayControl control, const std::string& text) override;
     void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
 
@@ -38,7 +37,6 @@ private:
     template <typename T> T* existing(const QPointer<T>& control) const;
 
     Controls m_controls;
-    QPointer<SpokenFeedback> m_spoken;
     QString m_verdict;
 };
 

@@ -19,6 +19,7 @@ namespace {
 
 class NoDisplay : public letterfibel::Display {
 public:
+    void showVerdict(letterfibel::Verdict) override {}
     void setCaption(letterfibel::DisplayControl, const std::string&) override {}
     void setForeColour(letterfibel::DisplayControl, std::int32_t) override {}
 };

@@ -17,9 +17,16 @@ enum class DisplayControl {
     LabelFalsch,
 };
 
+// The engine's judgement of a clicked name.
+enum class Verdict { Right, Wrong };
+
 class Display {
 public:
     virtual ~Display() = default;
+
+    // Said before the right name is shown, so that a front end never has to read the verdict
+    // back from a colour.
+    virtual void showVerdict(Verdict verdict) = 0;
 
     // A failed set throws; the engine lets it end the operation in progress.
     virtual void setCaption(DisplayControl control, const std::string& text) = 0;

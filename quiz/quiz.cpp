@@ -96,6 +96,7 @@ void Quiz::answerClicked(std::string_view clickedName) {
 
 void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clickedName) {
     if (clickedName != rightName) {
+        m_display.showVerdict(Verdict::Wrong);
         m_display.setForeColour(DisplayControl::LabelAnzeigeText, textToWholeNumber(kRed));
         m_display.setCaption(DisplayControl::LabelAnzeigeText, rightName);
         ++m_state.Falsch;
@@ -104,6 +105,7 @@ void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clicke
         return;
     }
 
+    m_display.showVerdict(Verdict::Right);
     m_display.setForeColour(DisplayControl::LabelAnzeigeText, textToWholeNumber(kGreen));
     m_display.setCaption(DisplayControl::LabelAnzeigeText, rightName);
     if (m_state.Fehler == 0)

@@ -23,6 +23,7 @@ public:
         bool operator==(const Set&) const = default;
     };
 
+    void showVerdict(Verdict verdict) override { verdicts.push_back(verdict); }
     void setCaption(DisplayControl control, const std::string& text) override;
     void setForeColour(DisplayControl control, std::int32_t colour) override;
 
@@ -31,6 +32,7 @@ public:
     std::optional<std::int32_t> colour(DisplayControl control) const;
 
     std::vector<Set> sets;
+    std::vector<Verdict> verdicts;
     // 1 fails the next set, 2 the one after, ...; 0 never.
     int failAtSet = 0;
 

@@ -45,6 +45,7 @@ TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter) {
     EXPECT_EQ(display.sets,
               (Sets{foreColour(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, "Beta"),
                     caption(LabelFalsch, "1 falsch")}));
+    EXPECT_EQ(display.verdicts, std::vector{Verdict::Wrong});
     EXPECT_EQ(quiz.state().Nummer, 2);
     EXPECT_EQ(quiz.state().Fehler, 1);
     EXPECT_EQ(runtime.pumpCalls, 0) << "a wrong click must not pause";
@@ -78,6 +79,7 @@ TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter) {
               (Sets{foreColour(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Theta"),
                     caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "l"),
                     caption(LabelAnzeigeText, "")}));
+    EXPECT_EQ(display.verdicts, std::vector{Verdict::Right});
     EXPECT_EQ(quiz.state().Nummer, 7);
     EXPECT_FALSE(quiz.isLetterAnswered());
 }

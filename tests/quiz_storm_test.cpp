@@ -32,6 +32,7 @@ namespace {
 
 class LastValueDisplay : public Display {
 public:
+    void showVerdict(Verdict shown) override { verdict = shown; }
     void setCaption(DisplayControl control, const std::string& text) override {
         captions[static_cast<std::size_t>(control)] = text;
     }
@@ -41,6 +42,7 @@ public:
     }
     std::array<std::string, 5> captions;
     std::optional<std::int32_t> feedbackColour;
+    std::optional<Verdict> verdict;
 };
 
 class StormRuntime : public RuntimeServices {
@@ -264,6 +266,13 @@ private:
         ASSERT_EQ(caption(DisplayControl::LabelRichtig), m_model.richtigText);
         ASSERT_EQ(caption(DisplayControl::LabelFalsch), m_model.falschText);
         ASSERT_EQ(m_display->feedbackColour, m_model.colour);
+        // Whoever speaks the verdict must hear the same judgement the colour shows.
+        const auto verdictColour = [](std::optional<Verdict> verdict) -> std::optional<int> {
+            if (!verdict)
+                return std::nullopt;
+            return *verdict == Verdict::Right ? 49152 : 255;
+        };
+        ASSERT_EQ(verdictColour(m_display->verdict), m_model.colour);
         ASSERT_EQ(m_runtime->drawn.size(), m_model.used) << "random numbers drawn";
     }
 

@@ -69,6 +69,11 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 11115 / kTwipsPerPixel;
 constexpr int kClientHeight = 8880 / kTwipsPerPixel;
 
+// Names for assistive technology where the caption will not do: the letter on display would
+// give the answer away, and an empty feedback label would have no name of its own.
+constexpr const char* kLetterDisplayName = "Angezeigter Buchstabe";
+constexpr const char* kEmptyFeedbackName = "Rückmeldung";
+
 const std::array<ControlDefinition, kControlCount>& formHauptControls();
 // A control's place in the table, for arrays kept in the table's order.
 constexpr std::size_t controlIndex(ControlId id) {
