@@ -15,9 +15,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 using letterfibel::ControlDefinition;
 using letterfibel::ControlId;
@@ -102,7 +100,6 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
 }
 
 void FormHaupt::createControls() {
-    std::vector<std::pair<int, QPushButton*>> tabOrder;
     for (const ControlDefinition& control : letterfibel::formHauptControls()) {
         QWidget* parent = control.inFrame1 ? static_cast<QWidget*>(m_frame1) : this;
         const QString caption = QString::fromUtf8(control.caption);
@@ -131,7 +128,6 @@ void FormHaupt::createControls() {
         case letterfibel::ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
-            tabOrder.emplace_back(control.tabIndex, button);
             m_buttons[letterfibel::controlIndex(control.id)] = button;
             widget = button;
             break;
@@ -144,10 +140,14 @@ void FormHaupt::createControls() {
             setTextColour(widget, colourFromNumber(control.foreColour));
     }
 
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    tabOrder.front().second->setFocus();
+    QPushButton* previous = nullptr;
+    for (const ControlId id : letterfibel::controlsInTabOrder()) {
+        QPushButton* button = m_buttons[letterfibel::controlIndex(id)];
+        if (previous && button)
+            QWidget::setTabOrder(previous, button);
+        previous = button ? button : previous;
+    }
+    m_buttons[letterfibel::controlIndex(letterfibel::focusAtStart())]->setFocus();
 }
 
 void FormHaupt::wireButtons() {

@@ -7,7 +7,6 @@
 #include "win32_runtime.h"
 
 #include <algorithm>
-#include <numeric>
 
 using letterfibel::ControlDefinition;
 using letterfibel::ControlId;
@@ -19,6 +18,9 @@ constexpr wchar_t kClassName[] = L"Letterfibel";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Return and Esc.
 constexpr int kFirstControlId = 100;
+// Posted when the drill has words for the screen reader, so that they are said once the
+// handler that gathered them has returned to the message loop.
+constexpr UINT kWordsWaiting = WM_APP + 1;
 
 int scaled(int twips, UINT dpi) {
     return MulDiv(twips / letterfibel::kTwipsPerPixel, static_cast<int>(dpi), 96);
@@ -26,23 +28,24 @@ int scaled(int twips, UINT dpi) {
 
 DWORD controlStyle(const ControlDefinition& control) {
     constexpr DWORD kCommon = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    switch (control.kind) {
-    case ControlKind::Label:
-        switch (control.alignment) {
-        case letterfibel::TextAlignment::Left:
-            return kCommon | SS_NOPREFIX | SS_LEFT;
-        case letterfibel::TextAlignment::Centre:
-            return kCommon | SS_NOPREFIX | SS_CENTER;
-        case letterfibel::TextAlignment::Right:
-            return kCommon | SS_NOPREFIX | SS_RIGHT;
-        }
-        break;
-    case ControlKind::Frame:
-        return kCommon | BS_GROUPBOX;
-    case ControlKind::Button:
+    if (control.kind == ControlKind::Button)
         return kCommon | WS_TABSTOP | BS_PUSHBUTTON;
-    }
-    return kCommon;
+    return kCommon | SS_OWNERDRAW | SS_NOPREFIX;
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The window frame around a client area laid out at scale for a monitor of density dpi.
+SIZE frameSize(UINT scale, UINT dpi) {
+    RECT frame{0, 0, MulDiv(letterfibel::kClientWidth, static_cast<int>(scale), 96),
+               MulDiv(letterfibel::kClientHeight, static_cast<int>(scale), 96)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 } // namespace
@@ -84,10 +87,12 @@ HWND FormHaupt::create() {
     if (!RegisterClassExW(&windowClass))
         return nullptr;
     // The size follows in layout(), once the window knows its screen's density.
-    CreateWindowExW(0, kClassName, L"Letterfibel", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    letterfibel::kClientWidth, letterfibel::kClientHeight, nullptr, nullptr,
-                    m_instance, this);
-    return m_window;
+    HWND window = CreateWindowExW(0, kClassName, L"Letterfibel", kStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, letterfibel::kClientWidth,
+                                  letterfibel::kClientHeight, nullptr, nullptr, m_instance, this);
+    // From here on, the window's end is the program's end.
+    m_created = window != nullptr;
+    return window;
 }
 
 LRESULT CALLBACK FormHaupt::windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -109,25 +114,27 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case WM_COMMAND:
         onCommand(LOWORD(w), HIWORD(w));
         return 0;
-    case WM_CTLCOLORSTATIC:
-        return onCtlColorStatic(reinterpret_cast<HDC>(w), reinterpret_cast<HWND>(l));
+    case WM_DRAWITEM:
+        onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+        return TRUE;
     case WM_ACTIVATE:
-        onActivate(LOWORD(w) != WA_INACTIVE);
+        onActivate(LOWORD(w) != WA_INACTIVE, HIWORD(w) != 0);
         return 0;
-    case WM_DPICHANGED: {
-        layout(HIWORD(w));
-        const RECT* suggested = reinterpret_cast<const RECT*>(l);
-        SetWindowPos(m_window, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+    case WM_DPICHANGED:
+        layout(HIWORD(w), reinterpret_cast<const RECT*>(l));
         return 0;
-    }
+    case kWordsWaiting:
+        m_notice.say(wideFromUtf8(m_spoken->takeWords()));
+        return 0;
     case WM_CLOSE:
         // Closing ends the program, also in the middle of a pause.
         m_runtime.endProgram();
         return 0;
     case WM_DESTROY:
         m_window = nullptr;
-        PostQuitMessage(0);
+        // A window whose creation failed leaves the message of its failure on screen.
+        if (m_created)
+            PostQuitMessage(0);
         return 0;
     default:
         return DefWindowProcW(window, message, w, l);
@@ -137,13 +144,10 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
 bool FormHaupt::onCreate() {
     const auto& table = letterfibel::formHauptControls();
     // Created in tab order: the dialog manager moves the focus along the creation order.
-    std::array<std::size_t, letterfibel::kControlCount> order{};
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return table[a].tabIndex < table[b].tabIndex; });
-    for (const std::size_t index : order) {
-        const ControlDefinition& control = table[index];
-        const wchar_t* windowClass = control.kind == ControlKind::Label ? L"STATIC" : L"BUTTON";
+    for (const ControlId id : letterfibel::controlsInTabOrder()) {
+        const ControlDefinition& control = letterfibel::controlDefinition(id);
+        const std::size_t index = letterfibel::controlIndex(id);
+        const wchar_t* windowClass = control.kind == ControlKind::Button ? L"BUTTON" : L"STATIC";
         const std::wstring caption = wideFromUtf8(control.caption);
         m_controls[index] = CreateWindowExW(
             0, windowClass, caption.c_str(), controlStyle(control), 0, 0, 0, 0, m_window,
@@ -152,6 +156,8 @@ bool FormHaupt::onCreate() {
         if (!m_controls[index])
             return false;
     }
+    if (!m_notice.create(m_window, m_instance))
+        return false;
     // The counters in front of the feedback they overlap, the frame behind its labels.
     for (ControlId id : {ControlId::LabelRichtig, ControlId::LabelFalsch})
         SetWindowPos(control(id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -164,62 +170,95 @@ bool FormHaupt::onCreate() {
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].foreColour != letterfibel::kDefaultColour)
             m_display->setTextColour(m_controls[i], table[i].foreColour);
+    m_spoken = std::make_unique<letterfibel::SpokenFeedback>(
+        *m_display, [this] { PostMessageW(m_window, kWordsWaiting, 0, 0); });
     m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
-        *m_display, m_runtime,
+        *m_spoken, m_runtime,
         [](const std::string& what) { showErrorMessage(wideFromUtf8(what)); });
 
-    layout(GetDpiForWindow(m_window));
-    m_lastFocus = control(ControlId::CommandEnde);
+    layout(GetDpiForWindow(m_window), nullptr);
+    m_lastFocus = control(letterfibel::focusAtStart());
     SetFocus(m_lastFocus);
-    // The focus rectangle from the start: Space at start already acts on "Ende".
+    // The focus rectangle from the start: Space at start already acts on that button.
     SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     m_handlers->Form_Load();
     return true;
 }
 
-void FormHaupt::layout(UINT dpi) {
+void FormHaupt::layout(UINT dpi, const RECT* suggested) {
+    RECT place{};
+    if (suggested)
+        place = *suggested;
+    else
+        GetWindowRect(m_window, &place);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    UINT scale = dpi;
+    for (; scale > 96; --scale) {
+        const SIZE frame = frameSize(scale, dpi);
+        if (frame.cx <= work.right - work.left && frame.cy <= work.bottom - work.top)
+            break;
+    }
+
     const auto& table = letterfibel::formHauptControls();
     const ControlDefinition& frame = letterfibel::controlDefinition(ControlId::Frame1);
-    // A new density needs new fonts; the old ones go once no control uses them.
-    std::map<std::pair<int, bool>, Font> fonts;
+    // A new scale needs new fonts; the old ones go once no control uses them.
+    std::map<std::tuple<int, bool, bool>, Font> fonts;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const ControlDefinition& control = table[i];
         const int left = control.left + (control.inFrame1 ? frame.left : 0);
         const int top = control.top + (control.inFrame1 ? frame.top : 0);
-        SetWindowPos(m_controls[i], nullptr, scaled(left, dpi), scaled(top, dpi),
-                     scaled(control.width, dpi), scaled(control.height, dpi),
+        SetWindowPos(m_controls[i], nullptr, scaled(left, scale), scaled(top, scale),
+                     scaled(control.width, scale), scaled(control.height, scale),
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        Font& font = fonts[{control.fontPixels, control.bold}];
+        const bool isLetter = control.id == ControlId::LabelAnzeige;
+        Font& font = fonts[{control.fontPixels, control.bold, isLetter}];
         if (!font)
-            font.reset(CreateFontW(-MulDiv(control.fontPixels, static_cast<int>(dpi), 96), 0, 0, 0,
-                                   control.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                   CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+            font = createFont(isLetter ? letterFace() : L"Arial", control.fontPixels, control.bold,
+                              scale);
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     m_fonts = std::move(fonts);
-    RECT frameRect{0, 0, MulDiv(letterfibel::kClientWidth, static_cast<int>(dpi), 96),
-                   MulDiv(letterfibel::kClientHeight, static_cast<int>(dpi), 96)};
-    AdjustWindowRectExForDpi(&frameRect, kStyle, FALSE, 0, dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, frameRect.right - frameRect.left,
-                 frameRect.bottom - frameRect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    const SIZE size = frameSize(scale, dpi);
+    int left = place.left;
+    int top = place.top;
+    if (!suggested) {
+        // The system's default place, moved only as far as needed to show the whole window.
+        left = std::max<int>(work.left, std::min<int>(left, work.right - size.cx));
+        top = std::max<int>(work.top, std::min<int>(top, work.bottom - size.cy));
+    }
+    SetWindowPos(m_window, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT FormHaupt::onCtlColorStatic(HDC dc, HWND control) {
-    const auto colour = m_display ? m_display->textColour(control) : std::nullopt;
-    SetTextColor(dc, colour ? *colour : GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+void FormHaupt::onDrawItem(const DRAWITEMSTRUCT& item) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    const int index = static_cast<int>(item.CtlID) - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(letterfibel::kControlCount))
+        return;
+    const ControlDefinition& control = letterfibel::formHauptControls()[index];
+    const std::wstring* shown = m_display ? m_display->shownText(item.hwndItem) : nullptr;
+    const std::wstring text = shown ? *shown : windowText(item.hwndItem);
+    if (control.kind == ControlKind::Frame) {
+        paintFrame(item.hDC, item.rcItem, text, font);
+        return;
+    }
+    const auto colour = m_display ? m_display->textColour(item.hwndItem) : std::nullopt;
+    paintLabel(item.hDC, item.rcItem, text, font, colour ? *colour : GetSysColor(COLOR_BTNTEXT),
+               control.alignment);
 }
 
-void FormHaupt::onActivate(bool active) {
-    // As a dialog does: the focus comes back to the control that had it.
+void FormHaupt::onActivate(bool active, bool minimized) {
+    // As a dialog does: the focus comes back to the control that had it, once the window
+    // can be seen; a key pressed meanwhile must not act on a hidden button.
     if (!active) {
         if (HWND focused = GetFocus(); focused && IsChild(m_window, focused))
             m_lastFocus = focused;
         return;
     }
-    if (m_lastFocus && IsWindow(m_lastFocus))
+    if (!minimized && m_lastFocus && IsWindow(m_lastFocus))
         SetFocus(m_lastFocus);
 }
 

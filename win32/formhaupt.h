@@ -5,6 +5,9 @@
 
 #include "form_controls.h"
 #include "formhaupt_handlers.h"
+#include "label_painting.h"
+#include "live_region.h"
+#include "spoken_feedback.h"
 #include "win32_display.h"
 
 #include <windows.h>
@@ -12,12 +15,14 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
+#include <tuple>
 
 class Win32Runtime;
 
-// The one window on the plain Win32 API: 26 standard controls built from the shared control
-// table, each button's click handed to its handler, the handlers handing it to the quiz
-// engine. It keeps no score of its own.
+// The one window on the plain Win32 API: 26 controls built from the shared control table,
+// each button's click handed to its handler, the handlers handing it to the quiz engine. It
+// keeps no score of its own.
 class FormHaupt {
 public:
     FormHaupt(HINSTANCE instance, Win32Runtime& runtime);
@@ -33,24 +38,24 @@ private:
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     bool onCreate();
     void onCommand(int id, int code);
-    LRESULT onCtlColorStatic(HDC dc, HWND control);
-    void onActivate(bool active);
-    void layout(UINT dpi);
+    void onDrawItem(const DRAWITEMSTRUCT& item);
+    void onActivate(bool active, bool minimized);
+    // Lays the window out for the monitor's density, or for the largest scale down to 100 %
+    // at which it still fits the monitor's work area; suggested is WM_DPICHANGED's rectangle.
+    void layout(UINT dpi, const RECT* suggested);
 
     HWND control(letterfibel::ControlId id) const;
-
-    struct FontDeleter {
-        void operator()(HFONT font) const { DeleteObject(font); }
-    };
-    using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
     HINSTANCE m_instance;
     Win32Runtime& m_runtime;
     HWND m_window = nullptr;
+    bool m_created = false;
     HWND m_lastFocus = nullptr;
     std::array<HWND, letterfibel::kControlCount> m_controls{};
-    std::map<std::pair<int, bool>, Font> m_fonts;
+    std::map<std::tuple<int, bool, bool>, Font> m_fonts;
     std::unique_ptr<Win32Display> m_display;
+    std::unique_ptr<letterfibel::SpokenFeedback> m_spoken;
+    LiveRegion m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
 };
 

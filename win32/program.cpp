@@ -7,11 +7,20 @@
 #include "win32_runtime.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 int runLetterfibel(HINSTANCE instance, int showCommand,
                    const std::function<void(HWND)>& afterFirstPaint) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    // For the live region's LiveSetting; without COM the words still reach a screen reader.
+    struct ComApartment {
+        const bool entered = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+        ~ComApartment() {
+            if (entered)
+                CoUninitialize();
+        }
+    } com;
 
     Win32Runtime runtime;
     FormHaupt form(instance, runtime);

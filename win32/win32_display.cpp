@@ -3,6 +3,7 @@
 
 #include "win32_display.h"
 
+#include "form_controls.h"
 #include "greek_glyphs.h"
 #include "wide_text.h"
 
@@ -10,8 +11,22 @@
 
 using letterfibel::DisplayControl;
 
+namespace {
+
+void setWindowText(HWND control, const std::wstring& text) {
+    if (!SetWindowTextW(control, text.c_str()))
+        throw std::runtime_error("Ein Anzeigefeld lässt sich nicht beschriften");
+}
+
+} // namespace
+
 Win32Display::Win32Display(const Controls& controls)
-    : m_controls(controls) {}
+    : m_controls(controls) {
+    m_shown[m_controls.labelAnzeige] = std::wstring();
+    m_shown[m_controls.labelAnzeigeText] = std::wstring();
+    setWindowText(m_controls.labelAnzeige, wideFromUtf8(letterfibel::kLetterDisplayName));
+    setWindowText(m_controls.labelAnzeigeText, wideFromUtf8(letterfibel::kEmptyFeedbackName));
+}
 
 HWND Win32Display::existing(DisplayControl control) const {
     const HWND byControl[] = {m_controls.frame1, m_controls.labelAnzeige,
@@ -25,11 +40,20 @@ HWND Win32Display::existing(DisplayControl control) const {
 
 void Win32Display::setCaption(DisplayControl control, const std::string& text) {
     HWND window = existing(control);
-    const std::wstring shown = control == DisplayControl::LabelAnzeige
-                                   ? wideFromUtf16(letterfibel::greekFromSymbolText(text))
-                                   : wideFromUtf8(text);
-    if (!SetWindowTextW(window, shown.c_str()))
-        throw std::runtime_error("Ein Anzeigefeld lässt sich nicht beschriften");
+    switch (control) {
+    case DisplayControl::LabelAnzeige:
+        // Its window text is its accessible name, which stays: the glyph would say the answer.
+        m_shown[window] = wideFromUtf16(letterfibel::greekFromSymbolText(text));
+        break;
+    case DisplayControl::LabelAnzeigeText:
+        setWindowText(window, wideFromUtf8(text.empty() ? letterfibel::kEmptyFeedbackName : text));
+        m_shown[window] = wideFromUtf8(text);
+        break;
+    default:
+        setWindowText(window, wideFromUtf8(text));
+        break;
+    }
+    InvalidateRect(window, nullptr, FALSE);
 }
 
 void Win32Display::setForeColour(DisplayControl control, std::int32_t colour) {
@@ -38,7 +62,7 @@ void Win32Display::setForeColour(DisplayControl control, std::int32_t colour) {
 
 void Win32Display::setTextColour(HWND control, std::int32_t colour) {
     m_colours[control] = static_cast<COLORREF>(colour);
-    InvalidateRect(control, nullptr, TRUE);
+    InvalidateRect(control, nullptr, FALSE);
 }
 
 std::optional<COLORREF> Win32Display::textColour(HWND control) const {
@@ -46,4 +70,9 @@ std::optional<COLORREF> Win32Display::textColour(HWND control) const {
     if (found == m_colours.end())
         return std::nullopt;
     return found->second;
+}
+
+const std::wstring* Win32Display::shownText(HWND control) const {
+    const auto found = m_shown.find(control);
+    return found == m_shown.end() ? nullptr : &found->second;
 }

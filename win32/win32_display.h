@@ -9,9 +9,12 @@
 
 #include <map>
 #include <optional>
+#include <string>
 
-// The engine's five display controls, as the window's group box and static controls. Text
-// colours are kept here and applied when a control asks its parent for its colours.
+// The engine's five display controls, as the window's frame and labels, which the window
+// paints itself. What a label shows and its accessible name (its window text) are kept apart
+// where they differ: the letter on display is named, never spelled out, and the empty
+// feedback keeps a name.
 class Win32Display : public letterfibel::Display {
 public:
     // In the order of DisplayControl.
@@ -25,12 +28,15 @@ public:
 
     explicit Win32Display(const Controls& controls);
 
+    void showVerdict(letterfibel::Verdict) override {}
     void setCaption(letterfibel::DisplayControl control, const std::string& text) override;
     void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
 
     // A colour number &H00BBGGRR is a COLORREF as it is.
     void setTextColour(HWND control, std::int32_t colour);
     std::optional<COLORREF> textColour(HWND control) const;
+    // What a label shows, where it is not its window text.
+    const std::wstring* shownText(HWND control) const;
 
 private:
     // Throws when the control no longer exists.
@@ -38,4 +44,5 @@ private:
 
     Controls m_controls;
     std::map<HWND, COLORREF> m_colours;
+    std::map<HWND, std::wstring> m_shown;
 };

@@ -3,6 +3,8 @@
 
 #include "form_controls.h"
 
+#include <algorithm>
+
 namespace letterfibel {
 
 namespace {
@@ -64,6 +66,23 @@ const std::array<ControlDefinition, kControlCount>& formHauptControls() {
 
 const ControlDefinition& controlDefinition(ControlId id) {
     return kControls[controlIndex(id)];
+}
+
+std::array<ControlId, kControlCount> controlsInTabOrder() {
+    std::array<ControlId, kControlCount> order{};
+    std::transform(kControls.begin(), kControls.end(), order.begin(),
+                   [](const ControlDefinition& control) { return control.id; });
+    std::sort(order.begin(), order.end(), [](ControlId a, ControlId b) {
+        return controlDefinition(a).tabIndex < controlDefinition(b).tabIndex;
+    });
+    return order;
+}
+
+ControlId focusAtStart() {
+    for (const ControlId id : controlsInTabOrder())
+        if (controlDefinition(id).kind == ControlKind::Button)
+            return id;
+    return ControlId::CommandEnde;
 }
 
 } // namespace letterfibel

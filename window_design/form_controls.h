@@ -80,5 +80,10 @@ constexpr std::size_t controlIndex(ControlId id) {
     return static_cast<std::size_t>(id);
 }
 const ControlDefinition& controlDefinition(ControlId id);
+// Every control by its tab index; labels and the frame take no focus, but the order of
+// creation follows the tab order on toolkits that move the focus along it.
+std::array<ControlId, kControlCount> controlsInTabOrder();
+// The button that has the focus when the window opens: the first one in tab order.
+ControlId focusAtStart();
 
 } // namespace letterfibel

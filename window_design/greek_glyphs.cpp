@@ -3,6 +3,8 @@
 
 #include "greek_glyphs.h"
 
+#include "buchstaben.h"
+
 namespace letterfibel {
 
 namespace {
@@ -36,6 +38,16 @@ std::u16string greekFromSymbolText(std::string_view symbolText) {
             greek += static_cast<char16_t>(static_cast<unsigned char>(c));
     }
     return greek;
+}
+
+std::u16string everyDrilledGlyph() {
+    Buchstaben table;
+    table.Fill();
+    std::string symbolText;
+    for (int letter = 1; letter <= Buchstaben::kDrilled; ++letter)
+        for (int row : {Buchstaben::kLowercaseRow, Buchstaben::kUppercaseRow})
+            symbolText += table.Cell(letter, row);
+    return greekFromSymbolText(symbolText);
 }
 
 } // namespace letterfibel

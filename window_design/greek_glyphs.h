@@ -13,4 +13,8 @@ namespace letterfibel {
 // so that any Unicode font shows the same letter.
 std::u16string greekFromSymbolText(std::string_view symbolText);
 
+// Every glyph the drill can show, lowercase and uppercase, as Greek code points: what a font
+// must have to draw the letter display.
+std::u16string everyDrilledGlyph();
+
 } // namespace letterfibel

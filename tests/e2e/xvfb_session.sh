@@ -57,11 +57,21 @@ start_app() {
         fail "the window did not appear"
     # The title "Letterfibel" in black marks the first painted frame.
     poll 10 region_has_colour 433 49 48 48 '#000000' || fail "the window was not painted"
+    APP_WIDTH=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')
 }
 
-# click X Y: a real left click at a point of the client area.
+# For Windows programs: Wine's desktop process keeps the X display it was started on, so one
+# left over from the test before ends first, and this test's Wine programs open here.
+new_wine_session() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+# click X Y: a real left click at a point of the client area, given at 100 %; a window laid
+# out at a larger scale is clicked at the same place of its layout.
 click() {
-    xdotool mousemove --window "$WINDOW" "$1" "$2" click 1
+    local width=${APP_WIDTH:-741}
+    xdotool mousemove --window "$WINDOW" $(($1 * width / 741)) $(($2 * width / 741)) click 1
 }
 
 # The centre of each button, in client coordinates.

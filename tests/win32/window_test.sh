@@ -5,6 +5,7 @@
 # on Ende and moves with Tab and Shift+Tab; Return does nothing; Space on Ende ends the
 # program with exit code 0.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
+new_wine_session
 start_app wine
 read -r width height < <(xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
 [ "$width" = 741 ] && [ "$height" = 592 ] || fail "client area ${width}x${height}, expected 741x592"

@@ -1,0 +1,126 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Meets the program as a screen reader does: from another process, through WinEvents and the
+// accessible objects they name.
+//   screen_reader_client listen  prints "ready", then for each event "focus NAME" or
+//                                "live NAME", and "greek NAME" for each control of that
+//                                window whose accessible name holds a Greek letter; runs
+//                                until it is killed
+//   screen_reader_client focus   prints "focus NAME shown" or "focus NAME hidden": the control
+//                                of the window "Letterfibel" that has the keyboard focus, and
+//                                whether its focus rectangle is shown
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <string>
+
+namespace {
+
+// IID_IAccessible; liboleacc's symbol of that name is an import thunk, not the GUID.
+constexpr GUID kAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+void print(const char* kind, const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    std::printf("%s %s\n", kind, utf8.c_str());
+    std::fflush(stdout);
+}
+
+std::wstring nameOf(IAccessible* accessible, VARIANT child) {
+    BSTR name = nullptr;
+    std::wstring text;
+    if (SUCCEEDED(accessible->get_accName(child, &name)) && name)
+        text = name;
+    SysFreeString(name);
+    return text;
+}
+
+std::wstring nameOfWindow(HWND window) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
+                                          reinterpret_cast<void**>(&accessible))))
+        return {};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::wstring name = nameOf(accessible, self);
+    accessible->Release();
+    return name;
+}
+
+BOOL CALLBACK reportGreekName(HWND control, LPARAM) {
+    const std::wstring name = nameOfWindow(control);
+    for (const wchar_t c : name) {
+        if (c >= 0x0370 && c <= 0x03FF) {
+            print("greek", name);
+            break;
+        }
+    }
+    return TRUE;
+}
+
+void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                      DWORD) {
+    IAccessible* accessible = nullptr;
+    VARIANT which{};
+    if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
+                                         static_cast<DWORD>(child), &accessible, &which)))
+        return;
+    print(event == EVENT_OBJECT_FOCUS ? "focus" : "live", nameOf(accessible, which));
+    accessible->Release();
+    if (event == EVENT_OBJECT_LIVEREGIONCHANGED)
+        EnumChildWindows(GetAncestor(window, GA_ROOT), reportGreekName, 0);
+}
+
+int listen() {
+    constexpr DWORD kFlags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
+    SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, onEvent, 0, 0, kFlags);
+    SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                    onEvent, 0, 0, kFlags);
+    std::puts("ready");
+    std::fflush(stdout);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchMessageW(&message);
+    return 0;
+}
+
+int focus() {
+    HWND window = FindWindowW(L"Letterfibel", L"Letterfibel");
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!window || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) ||
+        !thread.hwndFocus) {
+        std::puts("no focus");
+        return 1;
+    }
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(thread.hwndFocus, WM_QUERYUISTATE, 0, 0, SMTO_ABORTIFHUNG, 2000, &state);
+    print("focus",
+          nameOfWindow(thread.hwndFocus) + ((state & UISF_HIDEFOCUS) ? L" hidden" : L" shown"));
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    // Lines end in \n alone, as the shell reading them expects.
+    _setmode(_fileno(stdout), _O_BINARY);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"listen")
+        return listen();
+    if (mode == L"focus")
+        return focus();
+    std::fputs("usage: screen_reader_client listen|focus\n", stderr);
+    return 2;
+}

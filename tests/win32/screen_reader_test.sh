@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What a Windows screen reader receives, heard beside the program under Wine while real X
+# input drives it: the focus starts on Ende with its rectangle shown; the question when a
+# drill starts; the verdict with the right name and the count after each answer; nothing after
+# the pause; each once; no control named by a Greek letter. The letter drawn is the table's
+# Greek glyph.
+source "$(dirname "$0")/../e2e/xvfb_session.sh"
+new_wine_session
+: "${SCREEN_READER_CLIENT:?path to screen_reader_client.exe}" "${GLYPH_SHEET:?path to glyph_sheet.exe}"
+
+heard="$E2E_WORK/heard"
+wine "$SCREEN_READER_CLIENT" listen >"$heard" 2>/dev/null &
+poll 20 grep -q '^ready$' "$heard" || fail "the screen reader client did not start"
+start_app wine
+
+focus=$(wine "$SCREEN_READER_CLIENT" focus 2>/dev/null | tr -d '\r')
+[ "$focus" = "focus Ende shown" ] || fail "at start: '$focus', expected the focus on Ende with its rectangle shown"
+
+# said TEXT [SECONDS]: waits until the screen reader has heard TEXT as a live region's words.
+said() { poll "${2:-5}" grep -q -x -F "live $1" "$heard"; }
+live_count() { grep -c '^live ' "$heard" || true; }
+
+click_button Kleinbuchstaben
+question="Welcher griechische Kleinbuchstabe ist sichtbar ?"
+said "$question" || fail "the question was not announced: $(cat "$heard")"
+
+# The lowercase glyphs of the table by name, as Unicode code points.
+declare -A GLYPH=([Alpha]=3B1 [Beta]=3B2 [Gamma]=3B3 [Delta]=3B4 [Epsilon]=3B5 [Eta]=3B7
+    [Theta]=3D1 [Lambda]=3BB [My]=3BC [Ny]=3BD [Pi]=3C0 [Rho]=3C1 [Sigma]=3C3 [Phi]=3C6
+    [Omega]=3C9)
+# shows_glyph HASH NAME: the letter display had shown the table's glyph of NAME.
+shows_glyph() {
+    local program_window=$WINDOW sheet
+    wine "$GLYPH_SHEET" "${GLYPH[$2]}" >/dev/null 2>&1 &
+    sheet=$!
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Glyphen$' | head -n 1)
+    sleep 0.5
+    local expected
+    expected=$(region_hash 73 49 0 0)
+    kill "$sheet"
+    wait "$sheet" 2>/dev/null || true
+    WINDOW=$program_window
+    [ "$1" = "$expected" ]
+}
+
+# Alpha until it is wrong (a right one, 1 in 15, pauses and draws the next letter): then the
+# verdict names the letter, and its name is right.
+for attempt in 1 2 3 4 5; do
+    letter=$(region_hash 73 49 192 144)
+    before=$(live_count)
+    click_button Alpha
+    poll 5 eval '[ "$(live_count)" -gt "$before" ]' || fail "no verdict announced for Alpha"
+    verdict=$(grep '^live ' "$heard" | tail -n 1 | sed 's/^live //')
+    case "$verdict" in
+    "Falsch: "*". $attempt falsch") name=${verdict#Falsch: }; name=${name%%.*}; break ;;
+    "Richtig: Alpha. 1 richtig") sleep 2.5 ;;
+    *) fail "after Alpha: '$verdict'" ;;
+    esac
+done
+[ -n "${name:-}" ] || fail "Alpha was right five times running"
+[ -n "${GLYPH[$name]:-}" ] || fail "the verdict named '$name', no letter of the drill"
+shows_glyph "$letter" "$name" || fail "the letter display does not show the glyph of $name"
+
+click_button "$name"
+said "Richtig: $name" || fail "the right answer was not announced as 'Richtig: $name': $(cat "$heard")"
+after_answer=$(live_count)
+sleep 3
+[ "$(live_count)" = "$after_answer" ] || fail "something was announced after the pause: $(tail -n 2 "$heard")"
+
+duplicates=$(grep '^live ' "$heard" | grep -v -x -F "live Richtig: Alpha. 1 richtig" | sort | uniq -d)
+[ -z "$duplicates" ] || fail "announced twice: $duplicates"
+! grep -q '^greek ' "$heard" || fail "a control is named by a Greek letter: $(grep '^greek ' "$heard")"
+
+click_button Ende
+expect_exit 0 10
+echo "win32 screen reader: ok"
