@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A bare Win32 window with 26 default controls of the kinds and sizes of Letterfibel's window,
-// ending once it has been painted: what any such program costs to start.
+// ending once it and its controls have been painted: what any such program costs to start.
 #include "form_controls.h"
 
 #include <windows.h>
@@ -44,6 +44,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
     PostMessageW(window, WM_CLOSE, 0, 0);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program under Wine: the window appears with its client size; the focus starts
 # on Ende and moves with Tab and Shift+Tab; Return does nothing; Space on Ende ends the
-# program with exit code 0.
+# program with exit code 0; the window asks for its focus rectangle from the start.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
 new_wine_session
 start_app wine
@@ -27,4 +27,12 @@ kill -0 "$APP_PID" 2>/dev/null || fail "Return ended the program"
 
 xdotool key space
 expect_exit 0 10
+
+# Wine draws the focus rectangle whatever the window asks; Windows only once it is asked to.
+: "${FOCUS_CUE_PROBE:?path to focus_cue_probe.exe}"
+APP_LOG="$E2E_WORK/probe.log" LETTERFIBEL_BINARY=$FOCUS_CUE_PROBE start_app wine
+click_button Ende
+expect_exit 0 5
+grep -q 'focus rectangle from the start: yes' "$E2E_WORK/probe.log" ||
+    fail "the window did not ask for its focus rectangle before it was shown: $(cat "$E2E_WORK/probe.log")"
 echo "win32 window: ok"
