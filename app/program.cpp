@@ -11,20 +11,28 @@
 #include <QApplication>
 
 int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Letterfibel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Letterfibel"));
-    installAccessibleRoles();
-    // Lets Wayland compositors and task bars find the menu entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral(LETTERFIBEL_APP_ID));
-    QtRuntime runtime;
-    TerminationSignals signalsEndTheProgram([&runtime] { runtime.endProgram(); });
-    FormHaupt window(runtime);
-    if (beforeShow)
-        beforeShow(window);
-    window.show();
-    // Without a window manager nobody else gives the new window the keyboard focus, and Space
-    // at start is meant for "Ende".
-    window.activateWindow();
-    return app.exec();
+    int endingSignal = 0;
+    const int code = [&] {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Letterfibel"));
+        QApplication::setApplicationDisplayName(QStringLiteral("Letterfibel"));
+        installAccessibleRoles();
+        // Lets Wayland compositors and task bars find the menu entry and its icon.
+        QApplication::setDesktopFileName(QStringLiteral(LETTERFIBEL_APP_ID));
+        QtRuntime runtime;
+        TerminationSignals signalsEndTheProgram([&runtime] { runtime.endProgram(); });
+        FormHaupt window(runtime);
+        if (beforeShow)
+            beforeShow(window);
+        window.show();
+        // Without a window manager nobody else gives the new window the keyboard focus, and Space
+        // at start is meant for "Ende".
+        window.activateWindow();
+        const int exitCode = app.exec();
+        endingSignal = signalsEndTheProgram.received();
+        return exitCode;
+    }();
+    // Everything above has been torn down as after "Ende"; only the way out differs.
+    endAsSignal(endingSignal);
+    return code;
 }

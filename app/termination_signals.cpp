@@ -16,9 +16,9 @@ namespace {
 // The one thing a signal handler may reach: the write end of the pipe into the event loop.
 volatile std::sig_atomic_t g_signalWriteEnd = -1;
 
-void writeSignalByte(int) {
+void writeSignalByte(int signal) {
     const int savedErrno = errno;
-    const char byte = 1;
+    const auto byte = static_cast<unsigned char>(signal);
     // Non-blocking: when the pipe is full, a wake-up is already pending.
     [[maybe_unused]] const auto written = ::write(g_signalWriteEnd, &byte, sizeof byte);
     errno = savedErrno;
@@ -65,10 +65,24 @@ TerminationSignals::~TerminationSignals() {
 }
 
 void TerminationSignals::handleSignal() {
-    char bytes[16];
-    while (::read(m_readEnd, bytes, sizeof bytes) > 0) {
+    unsigned char bytes[16];
+    ssize_t count = 0;
+    while ((count = ::read(m_readEnd, bytes, sizeof bytes)) > 0) {
+        if (m_received == 0)
+            m_received = bytes[0];
     }
     m_onSignal();
+}
+
+void endAsSignal(int signal) {
+    if (signal == 0)
+        return;
+    std::signal(signal, SIG_DFL);
+    sigset_t only;
+    sigemptyset(&only);
+    sigaddset(&only, signal);
+    sigprocmask(SIG_UNBLOCK, &only, nullptr);
+    std::raise(signal);
 }
 
 #else
@@ -82,5 +96,7 @@ TerminationSignals::~TerminationSignals() = default;
 void TerminationSignals::handleSignal() {
     m_onSignal();
 }
+
+void endAsSignal(int) {}
 
 #endif

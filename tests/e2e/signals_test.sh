@@ -1,19 +1,35 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# SIGTERM and SIGINT end the program cleanly with exit code 0, also during the pause; a signal
-# that the starting process ignores stays ignored.
+# SIGTERM, SIGINT and SIGHUP end the program cleanly, also during the pause, and then as the
+# signal, so that the shell sees 143, 130 and 129; a signal that the starting process ignores
+# stays ignored.
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_app
 kill -TERM "$APP_PID"
-expect_exit 0 3
+expect_exit 143 3
 
-# A script's background jobs start with SIGINT ignored; Ctrl-C is meant for the foreground.
-start_app env --default-signal=INT
+# Ctrl-C in a shell loop that runs the program, during a pause: the terminal sends SIGINT to
+# the whole foreground group, and the shell stops the loop only when the program died of it.
+# (A script's background jobs start with SIGINT ignored, so the loop gets it back.)
+setsid env --default-signal=INT bash -c 'while :; do "$0"; done' "$LETTERFIBEL_BINARY" \
+    >/dev/null 2>&1 &
+loop=$!
+WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Letterfibel$' | head -n 1) ||
+    fail "the window of the looped program did not appear"
+poll 10 region_has_colour 433 49 48 48 '#000000' || fail "the looped program was not painted"
 start_pause
-kill -INT "$APP_PID"
-expect_exit 0 3
+kill -INT -- "-$loop"
+poll 5 eval '! kill -0 "$loop" 2>/dev/null' || {
+    pkill -KILL -g "$loop" 2>/dev/null || true
+    fail "Ctrl-C did not stop a shell loop running the program"
+}
+
+start_app
+start_pause
+kill -HUP "$APP_PID"
+expect_exit 129 3
 
 start_app env --ignore-signal=INT
 kill -INT "$APP_PID"
@@ -21,5 +37,5 @@ sleep 1
 kill -0 "$APP_PID" 2>/dev/null || fail "SIGINT ended a program that was started with it ignored"
 start_pause
 kill -TERM "$APP_PID"
-expect_exit 0 3
+expect_exit 143 3
 echo "signals: ok"
