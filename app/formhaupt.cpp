@@ -158,13 +158,15 @@ void FormHaupt::wireButtons() {
     }
 }
 
-void FormHaupt::showError(const QString& what) {
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                QStringLiteral("Diese Aktion wurde abgebrochen:\n%1").arg(what),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("FehlerMeldung"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+void FormHaupt::showError(const QString& message) {
+    if (m_errorBox && m_errorBox->isVisible())
+        return;
+    m_errorBox =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    m_errorBox->setObjectName(QStringLiteral("FehlerMeldung"));
+    m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
+    m_errorBox->setWindowModality(Qt::NonModal);
+    m_errorBox->show();
 }
 
 void FormHaupt::changeEvent(QEvent* event) {

@@ -9,6 +9,8 @@
 #include "spoken_notice.h"
 #include "widget_display.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -38,8 +40,8 @@ protected:
 private:
     void createControls();
     void wireButtons();
-    // Not modal to the program: a nested pause keeps running, and so does the drill afterwards.
-    void showError(const QString& what);
+    // The rule of both windows for a failed action (error_texts.h).
+    void showError(const QString& message);
     void makeRoomForLargerState(Qt::WindowState state);
     void returnToFixedSize();
 
@@ -52,4 +54,5 @@ private:
     std::unique_ptr<letterfibel::SpokenFeedback> m_spoken;
     SpokenNotice m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
+    QPointer<QMessageBox> m_errorBox;
 };

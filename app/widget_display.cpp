@@ -3,6 +3,7 @@
 
 #include "widget_display.h"
 
+#include "error_texts.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 #include "spoken_feedback.h"
@@ -53,7 +54,7 @@ WidgetDisplay::WidgetDisplay(const Controls& controls)
 
 template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const {
     if (control.isNull())
-        throw std::runtime_error("Ein Anzeigefeld des Fensters ist nicht mehr vorhanden");
+        throw std::runtime_error(letterfibel::kDisplayControlGone);
     return control.data();
 }
 

@@ -7,6 +7,8 @@
 #include "win32_runtime.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
 
 using letterfibel::ControlDefinition;
 using letterfibel::ControlId;
@@ -50,19 +52,29 @@ SIZE frameSize(UINT scale, UINT dpi) {
 
 } // namespace
 
-void showErrorMessage(const std::wstring& what) {
-    // On a thread of its own, so that the window and a pause running in it go on.
-    auto* text = new std::wstring(L"Diese Aktion wurde abgebrochen:\n" + what);
+void FormHaupt::showError(const std::wstring& message) {
+    // The rule of both windows for a failed action (error_texts.h): on a thread of its own, so
+    // that the window and a pause running in it go on, and one at a time.
+    if (m_errorShown->exchange(true))
+        return;
+    struct Box {
+        std::wstring message;
+        std::shared_ptr<std::atomic<bool>> shown;
+    };
+    auto* box = new Box{message, m_errorShown};
     const auto show = [](void* parameter) -> DWORD {
-        std::unique_ptr<std::wstring> message(static_cast<std::wstring*>(parameter));
-        MessageBoxW(nullptr, message->c_str(), L"Letterfibel",
+        std::unique_ptr<Box> box(static_cast<Box*>(parameter));
+        MessageBoxW(nullptr, box->message.c_str(), L"Letterfibel",
                     MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+        *box->shown = false;
         return 0;
     };
-    if (HANDLE thread = CreateThread(nullptr, 0, show, text, 0, nullptr))
+    if (HANDLE thread = CreateThread(nullptr, 0, show, box, 0, nullptr)) {
         CloseHandle(thread);
-    else
-        delete text;
+    } else {
+        delete box;
+        *m_errorShown = false;
+    }
 }
 
 FormHaupt::FormHaupt(HINSTANCE instance, Win32Runtime& runtime)
@@ -163,10 +175,16 @@ bool FormHaupt::onCreate() {
         SetWindowPos(control(id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetWindowPos(control(ControlId::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
-    m_display = std::make_unique<Win32Display>(
-        Win32Display::Controls{control(ControlId::Frame1), control(ControlId::LabelAnzeige),
-                               control(ControlId::LabelAnzeigeText),
-                               control(ControlId::LabelRichtig), control(ControlId::LabelFalsch)});
+    // Nothing may throw through the window procedure: a display that cannot name its labels
+    // fails the creation.
+    try {
+        m_display = std::make_unique<Win32Display>(Win32Display::Controls{
+            control(ControlId::Frame1), control(ControlId::LabelAnzeige),
+            control(ControlId::LabelAnzeigeText), control(ControlId::LabelRichtig),
+            control(ControlId::LabelFalsch)});
+    } catch (const std::exception&) {
+        return false;
+    }
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].foreColour != letterfibel::kDefaultColour)
             m_display->setTextColour(m_controls[i], table[i].foreColour);
@@ -174,7 +192,7 @@ bool FormHaupt::onCreate() {
         *m_display, [this] { PostMessageW(m_window, kWordsWaiting, 0, 0); });
     m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
         *m_spoken, m_runtime,
-        [](const std::string& what) { showErrorMessage(wideFromUtf8(what)); });
+        [this](const std::string& message) { showError(wideFromUtf8(message)); });
 
     layout(GetDpiForWindow(m_window), nullptr);
     m_lastFocus = control(letterfibel::focusAtStart());

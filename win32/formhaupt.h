@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -40,6 +41,7 @@ private:
     void onCommand(int id, int code);
     void onDrawItem(const DRAWITEMSTRUCT& item);
     void onActivate(bool active, bool minimized);
+    void showError(const std::wstring& message);
     // Lays the window out for the monitor's density, or for the largest scale down to 100 %
     // at which it still fits the monitor's work area; suggested is WM_DPICHANGED's rectangle.
     void layout(UINT dpi, const RECT* suggested);
@@ -57,7 +59,6 @@ private:
     std::unique_ptr<letterfibel::SpokenFeedback> m_spoken;
     LiveRegion m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
+    // Shared with the thread of the open message, which may outlive the window.
+    std::shared_ptr<std::atomic<bool>> m_errorShown = std::make_shared<std::atomic<bool>>(false);
 };
-
-// Shows a short German message without blocking the window or a running pause.
-void showErrorMessage(const std::wstring& what);

@@ -3,6 +3,7 @@
 
 #include "win32_display.h"
 
+#include "error_texts.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 #include "wide_text.h"
@@ -34,7 +35,7 @@ HWND Win32Display::existing(DisplayControl control) const {
                               m_controls.labelFalsch};
     HWND window = byControl[static_cast<std::size_t>(control)];
     if (!window || !IsWindow(window))
-        throw std::runtime_error("Ein Anzeigefeld des Fensters ist nicht mehr vorhanden");
+        throw std::runtime_error(letterfibel::kDisplayControlGone);
     return window;
 }
 

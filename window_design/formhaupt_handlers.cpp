@@ -3,6 +3,7 @@
 
 #include "formhaupt_handlers.h"
 
+#include "error_texts.h"
 #include "runtime_services.h"
 
 #include <exception>
@@ -17,12 +18,19 @@ FormHauptHandlers::FormHauptHandlers(Display& display, RuntimeServices& runtime,
     , m_reportError(std::move(reportError)) {}
 
 template <typename Action> void FormHauptHandlers::runHandler(Action&& action) noexcept {
+    const auto report = [this](const char* what) noexcept {
+        try {
+            m_reportError(std::string(kActionAborted) + "\n" + what);
+        } catch (...) {
+            // Nothing is left to tell the learner with.
+        }
+    };
     try {
         action();
     } catch (const std::exception& error) {
-        m_reportError(error.what());
+        report(error.what());
     } catch (...) {
-        m_reportError("Unbekannter Fehler");
+        report("Unbekannter Fehler");
     }
 }
 

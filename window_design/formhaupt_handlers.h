@@ -20,7 +20,8 @@ class RuntimeServices;
 // the quiz engine; a failure ends the handler there and is reported, never thrown on.
 class FormHauptHandlers {
 public:
-    using ErrorReport = std::function<void(const std::string& what)>;
+    // Gets the whole message for the learner.
+    using ErrorReport = std::function<void(const std::string& message)>;
 
     FormHauptHandlers(Display& display, RuntimeServices& runtime, ErrorReport reportError);
 

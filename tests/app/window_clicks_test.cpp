@@ -176,6 +176,12 @@ TEST_F(WindowClicks, AFailingHandlerShowsAMessageAndTheProgramGoesOn) {
     EXPECT_TRUE(message->text().contains(QStringLiteral("Index außerhalb des gültigen Bereichs")));
     EXPECT_EQ(question(), kUppercaseQuestion) << "steps before the failure keep their effect";
     EXPECT_EQ(text("LabelAnzeige"), QString());
+    EXPECT_TRUE(message->text().startsWith(QStringLiteral("Diese Aktion wurde abgebrochen:\n")));
+    EXPECT_FALSE(message->isModal()) << "the window and a running pause go on";
+    // The same fault again while the message is open: still one message.
+    runtime.scriptRandoms({7.0});
+    click("CommandGross");
+    EXPECT_EQ(window.findChildren<QMessageBox*>().size(), 1);
     message->close();
 
     runtime.scriptRandoms({forLetter(2)});

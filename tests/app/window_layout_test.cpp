@@ -31,7 +31,7 @@ QRect nameButton(int column, int row) {
 
 const Expected kExpected[] = {
     {"Label1", "QLabel", "FormHaupt", {48, 48, 433, 49}, 27, false, L, "Letterfibel"},
-    {"Label2", "QLabel", "FormHaupt", {552, 56, 129, 25}, 13, false, R, nullptr},
+    {"Label2", "QLabel", "FormHaupt", {552, 56, 129, 25}, 13, false, R, "Griechisch lesen"},
     {"Frame1", "QGroupBox", "FormHaupt", {40, 120, 649, 89}, 12, false, L, ""},
     {"LabelAnzeige", "QLabel", "Frame1", {152, 24, 73, 49}, 37, false, C, ""},
     {"LabelAnzeigeText", "QLabel", "Frame1", {280, 32, 241, 49}, 35, false, L, ""},
@@ -103,9 +103,7 @@ TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
         const QFontInfo resolved(widget->font());
         EXPECT_EQ(resolved.pixelSize(), e.fontPixels);
         EXPECT_EQ(resolved.bold(), e.bold);
-        if (e.caption) {
-            EXPECT_EQ(captionOf(widget), QString::fromUtf8(e.caption));
-        }
+        EXPECT_EQ(captionOf(widget), QString::fromUtf8(e.caption));
         if (auto* label = qobject_cast<const QLabel*>(widget)) {
             EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, e.alignment);
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
