@@ -5,6 +5,7 @@
 #   ./test.sh              the normal build
 #   ./test.sh --sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./test.sh --windows    the Windows program and the engine's tests, cross-built, under Wine
+#   ./test.sh --packager   a Release build as a packager makes it: CMake's default generator
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
@@ -25,13 +26,18 @@ case "${1:-}" in
         -DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
     packages=("${LETTERFIBEL_WINDOWS_PACKAGES[@]}" "${LETTERFIBEL_WINDOWS_TEST_PACKAGES[@]}")
     ;;
+--packager)
+    build="$LETTERFIBEL_ROOT/build-packager"
+    options=(-DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
+    LETTERFIBEL_GENERATOR=
+    ;;
 *)
-    echo "usage: $0 [--sanitize | --windows]" >&2
+    echo "usage: $0 [--sanitize | --windows | --packager]" >&2
     exit 2
     ;;
 esac
 
 letterfibel_install_packages "${packages[@]}"
 letterfibel_configure "$build" "${options[@]}"
-cmake --build "$build"
+cmake --build "$build" --parallel "$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

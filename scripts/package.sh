@@ -4,7 +4,8 @@
 # Builds a release of Letterfibel and makes its Debian package in build-package/.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" dpkg-dev
+# CPack reads the program's libraries with dpkg-shlibdeps and file.
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" dpkg-dev file
 build="$LETTERFIBEL_ROOT/build-package"
 letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_BUILD_TESTS=OFF -DLETTERFIBEL_WERROR=ON
 cmake --build "$build"

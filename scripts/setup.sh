@@ -16,15 +16,15 @@ LETTERFIBEL_PACKAGES=(
 LETTERFIBEL_TEST_PACKAGES=(
     libgtest-dev clang-format
     xvfb xdotool x11-utils libx11-dev imagemagick faketime
-    dpkg-dev desktop-file-utils appstream lintian reuse weston iproute2
+    dpkg-dev file desktop-file-utils appstream lintian reuse weston iproute2
     at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 
 # What the Windows program needs: the cross compiler; its tests add Wine and the source of
 # GoogleTest, which is built for Windows.
 LETTERFIBEL_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
-LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86-64 clang-format
-    reuse xvfb xdotool x11-utils imagemagick)
+LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86-64 binutils
+    clang-format reuse xvfb xdotool x11-utils imagemagick)
 
 letterfibel_fail() {
     echo "$*" >&2
@@ -61,10 +61,13 @@ letterfibel_install_packages() {
 }
 
 # letterfibel_configure BUILD_DIR [cmake options...]. Configuring every time is cheap, mends a
-# tree whose first configure failed, and applies options given now.
+# tree whose first configure failed, and applies options given now. Ninja, unless
+# LETTERFIBEL_GENERATOR is set empty: CMake's default generator then, as packagers use it.
 letterfibel_configure() {
     local build_dir=$1
     shift
-    cmake -S "$LETTERFIBEL_ROOT" -B "$build_dir" -G Ninja "$@" >/dev/null ||
+    local generator=()
+    [ -z "${LETTERFIBEL_GENERATOR-Ninja}" ] || generator=(-G "${LETTERFIBEL_GENERATOR-Ninja}")
+    cmake -S "$LETTERFIBEL_ROOT" -B "$build_dir" "${generator[@]}" "$@" >/dev/null ||
         letterfibel_fail "CMake could not configure $build_dir (see above)"
 }

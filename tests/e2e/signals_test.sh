@@ -22,7 +22,7 @@ poll 10 region_has_colour 433 49 48 48 '#000000' || fail "the looped program was
 start_pause
 kill -INT -- "-$loop"
 poll 5 eval '! kill -0 "$loop" 2>/dev/null' || {
-    pkill -KILL -g "$loop" 2>/dev/null || true
+    kill -KILL -- "-$loop" 2>/dev/null || true
     fail "Ctrl-C did not stop a shell loop running the program"
 }
 
