@@ -25,15 +25,6 @@ TEST_F(FilledTable, CornersAndUnusedPlacesAreEmpty) {
         EXPECT_EQ(table.Cell(letter, 0), "") << letter;
 }
 
-TEST_F(FilledTable, ThetaComesLastAndUsesTheVariantGlyphs) {
-    EXPECT_EQ(table.Cell(15, 1), "J");
-    EXPECT_EQ(table.Cell(15, 2), "Q");
-    EXPECT_EQ(table.Cell(15, 3), "Theta");
-    EXPECT_EQ(table.Cell(13, 1), "j");
-    EXPECT_EQ(table.Cell(13, 2), "F");
-    EXPECT_EQ(table.Cell(13, 3), "Phi");
-}
-
 TEST_F(FilledTable, HoldsEveryLetterInDrawingOrder) {
     const char* expected[][3] = {
         {"a", "A", "Alpha"},   {"b", "B", "Beta"},  {"g", "G", "Gamma"},  {"d", "D", "Delta"},
@@ -56,12 +47,6 @@ TEST_F(FilledTable, ReadsOutsideTheBoundsThrowASubscriptError) {
             EXPECT_EQ(error.code(), ErrorCode::SubscriptOutOfRange);
         }
     }
-}
-
-TEST(EmptyTable, IsEmptyUntilFilled) {
-    const Buchstaben table;
-    EXPECT_EQ(table.Cell(1, 3), "");
-    EXPECT_EQ(table.Cell(15, 1), "");
 }
 
 } // namespace

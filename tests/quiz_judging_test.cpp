@@ -134,17 +134,6 @@ TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly) {
     EXPECT_EQ(display.caption(LabelAnzeige), "e");
 }
 
-TEST_F(Judging, PauseAroundMidnightStillLastsTwoSeconds) {
-    // The clock is monotonic: 23:59:59 as a time of day would wrap to 0 a second later.
-    runtime.time = RuntimeServices::Clock::time_point(24h - 1s);
-    startWith(4);
-    runtime.pumpStep = 100ms;
-    runtime.scriptRandoms({forLetter(5)});
-    quiz.answerClicked("Delta");
-    EXPECT_EQ(runtime.time, RuntimeServices::Clock::time_point(24h + 1s));
-    EXPECT_EQ(runtime.pumpCalls, 20);
-}
-
 // Clicks that arrive during the pause, delivered nested by the pump.
 class ClicksDuringThePause : public Judging {
 protected:

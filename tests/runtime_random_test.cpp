@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -66,21 +65,6 @@ TEST(DrawNumber, SplitsTheRangeIntoEqualParts) {
         EXPECT_EQ(drawNumber((n - 1) / 15.0, 15), n);
         EXPECT_EQ(drawNumber(std::nextafter(n / 15.0, 0.0), 15), n);
     }
-}
-
-TEST(DrawNumber, IsRoughlyUniformOnTheRealSequence) {
-    Services services;
-    services.seedFromClock();
-    std::array<int, 16> counts{};
-    constexpr int kDraws = 150000;
-    for (int i = 0; i < kDraws; ++i) {
-        const int n = drawNumber(services.nextRandom(), 15);
-        ASSERT_GE(n, 1);
-        ASSERT_LE(n, 15);
-        ++counts[static_cast<std::size_t>(n)];
-    }
-    for (int n = 1; n <= 15; ++n)
-        EXPECT_NEAR(counts[static_cast<std::size_t>(n)], kDraws / 15, 500) << "letter " << n;
 }
 
 } // namespace
