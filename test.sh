@@ -17,7 +17,7 @@ case "${1:-}" in
 --sanitize)
     build="$LETTERFIBEL_ROOT/build-sanitize"
     options=(-DCMAKE_BUILD_TYPE=Debug -DLETTERFIBEL_SANITIZE=ON -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
-    export LSAN_OPTIONS="suppressions=$LETTERFIBEL_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0:fast_unwind_on_malloc=0"
+    export LSAN_OPTIONS="suppressions=$LETTERFIBEL_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     ;;
 --windows)
