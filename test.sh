@@ -5,7 +5,8 @@
 #   ./test.sh              the normal build
 #   ./test.sh --sanitize   the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./test.sh --windows    the Windows program and the engine's tests, cross-built, under Wine
-#   ./test.sh --packager   a Release build as a packager makes it: CMake's default generator
+#   ./test.sh --packager   a Release build as a packager makes it (CMake's default generator),
+#                          and the release built twice and compared
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
@@ -28,7 +29,9 @@ case "${1:-}" in
     ;;
 --packager)
     build="$LETTERFIBEL_ROOT/build-packager"
-    options=(-DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON)
+    options=(-DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON
+        -DLETTERFIBEL_REPRODUCIBILITY_TEST=ON)
+    packages+=("${LETTERFIBEL_WINDOWS_PACKAGES[@]}" zip unzip git)
     LETTERFIBEL_GENERATOR=
     ;;
 *)

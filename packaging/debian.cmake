@@ -22,6 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
+# File times in the package from the source's time, so that two builds give the same bytes.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack_options.cmake.in
+               ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake)
 
 # What Debian policy asks of every package: the copyright, the changelog and manual pages,
 # compressed as lintian expects.
