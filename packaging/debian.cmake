@@ -26,9 +26,6 @@ set(CPACK_STRIP_FILES ON)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/cpack_options.cmake.in
                ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake)
-# The package's folders get the same modes whatever the umask of the build.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
-    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # What Debian policy asks of every package: the copyright, the changelog and manual pages,
 # compressed as lintian expects.

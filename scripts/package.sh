@@ -6,6 +6,9 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 # CPack reads the program's libraries with dpkg-shlibdeps and file.
 letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" dpkg-dev file
+# The package's folders take their modes from the umask, as with dpkg-buildpackage, which sets
+# this one too.
+umask 022
 build="$LETTERFIBEL_ROOT/build-package"
 letterfibel_configure "$build" -DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_BUILD_TESTS=OFF -DLETTERFIBEL_WERROR=ON
 cmake --build "$build"
