@@ -9,11 +9,11 @@
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 cd "$LETTERFIBEL_ROOT"
-command -v git >/dev/null && git rev-parse --git-dir >/dev/null 2>&1 ||
+letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_WINDOWS_PACKAGES[@]}" \
+    dpkg-dev file zip git
+git rev-parse --git-dir >/dev/null 2>&1 ||
     letterfibel_fail "A release is made of a commit: run this in a git checkout."
 git diff --quiet HEAD -- || letterfibel_fail "There are uncommitted changes: a release is made of a commit alone."
-letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_WINDOWS_PACKAGES[@]}" \
-    dpkg-dev file zip
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 version=$(sed -n 's/^project(Letterfibel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 out=$(realpath -m "${1:-$LETTERFIBEL_ROOT/release}")

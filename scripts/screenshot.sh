@@ -5,7 +5,9 @@
 #   scripts/screenshot.sh [OUTPUT.png]   (default: docs/letterfibel.png)
 # Set QT_SCALE_FACTOR to see the window scaled.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/setup.sh"
+letterfibel_install_packages xvfb xdotool x11-utils imagemagick
+root=$LETTERFIBEL_ROOT
 output=$(realpath -m "${1:-$root/docs/letterfibel.png}")
 export LETTERFIBEL_BINARY="${LETTERFIBEL_BINARY:-$root/build/app/letterfibel}"
 [ -x "$LETTERFIBEL_BINARY" ] || { echo "Build first: ./run.sh or ./test.sh" >&2; exit 1; }
