@@ -19,7 +19,6 @@
 
 using letterfibel::ControlDefinition;
 using letterfibel::ControlId;
-using letterfibel::kTwipsPerPixel;
 
 namespace {
 
@@ -39,15 +38,16 @@ QFont controlFont(const ControlDefinition& control) {
     QFont font;
     // Liberation Sans is metric-compatible with Arial and also carries the Greek letters that
     // stand in for the Symbol font.
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(
+        {QString::fromUtf8(letterfibel::kTextFace), QStringLiteral("Liberation Sans")});
     font.setPixelSize(control.fontPixels);
     font.setBold(control.bold);
     return font;
 }
 
 QRect pixelRect(const ControlDefinition& control) {
-    return QRect(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
-                 control.width / kTwipsPerPixel, control.height / kTwipsPerPixel);
+    const letterfibel::PixelRect place = letterfibel::pixelsInContainer(control);
+    return QRect(place.left, place.top, place.width, place.height);
 }
 
 QIcon applicationIcon() {

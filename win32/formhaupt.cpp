@@ -24,8 +24,8 @@ constexpr int kFirstControlId = 100;
 // handler that gathered them has returned to the message loop.
 constexpr UINT kWordsWaiting = WM_APP + 1;
 
-int scaled(int twips, UINT dpi) {
-    return MulDiv(twips / letterfibel::kTwipsPerPixel, static_cast<int>(dpi), 96);
+int scaled(int pixels, UINT dpi) {
+    return MulDiv(pixels, static_cast<int>(dpi), 96);
 }
 
 DWORD controlStyle(const ControlDefinition& control) {
@@ -221,21 +221,19 @@ void FormHaupt::layout(UINT dpi, const RECT* suggested) {
     }
 
     const auto& table = letterfibel::formHauptControls();
-    const ControlDefinition& frame = letterfibel::controlDefinition(ControlId::Frame1);
     // A new scale needs new fonts; the old ones go once no control uses them.
     std::map<std::tuple<int, bool, bool>, Font> fonts;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const ControlDefinition& control = table[i];
-        const int left = control.left + (control.inFrame1 ? frame.left : 0);
-        const int top = control.top + (control.inFrame1 ? frame.top : 0);
-        SetWindowPos(m_controls[i], nullptr, scaled(left, scale), scaled(top, scale),
-                     scaled(control.width, scale), scaled(control.height, scale),
+        const letterfibel::PixelRect place = letterfibel::pixelsInWindow(control);
+        SetWindowPos(m_controls[i], nullptr, scaled(place.left, scale), scaled(place.top, scale),
+                     scaled(place.width, scale), scaled(place.height, scale),
                      SWP_NOZORDER | SWP_NOACTIVATE);
         const bool isLetter = control.id == ControlId::LabelAnzeige;
         Font& font = fonts[{control.fontPixels, control.bold, isLetter}];
         if (!font)
-            font = createFont(isLetter ? letterFace() : L"Arial", control.fontPixels, control.bold,
-                              scale);
+            font = createFont(isLetter ? letterFace() : wideFromUtf8(letterfibel::kTextFace),
+                              control.fontPixels, control.bold, scale);
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     m_fonts = std::move(fonts);

@@ -4,13 +4,12 @@
 #include "label_painting.h"
 
 #include "greek_glyphs.h"
+#include "wide_text.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-constexpr wchar_t kTextFace[] = L"Arial";
 
 bool hasEveryGlyph(HDC dc, const std::wstring& face, const std::wstring& glyphs) {
     const Font font = createFont(face, 37, false, 96);
@@ -23,8 +22,10 @@ bool hasEveryGlyph(HDC dc, const std::wstring& face, const std::wstring& glyphs)
     const DWORD found = GetGlyphIndicesW(dc, glyphs.c_str(), static_cast<int>(glyphs.size()),
                                          indices.data(), GGI_MARK_NONEXISTING_GLYPHS);
     SelectObject(dc, previous);
-    // A face the system does not have is replaced by another one, which need not be as good.
-    const bool isThatFace = face == kTextFace || _wcsicmp(selected, face.c_str()) == 0;
+    // A face the system does not have is replaced by another one, which need not have the
+    // letters; the text face counts also as its metric twin.
+    const bool isTextFace = face == wideFromUtf8(letterfibel::kTextFace);
+    const bool isThatFace = isTextFace || _wcsicmp(selected, face.c_str()) == 0;
     return isThatFace && found == glyphs.size() &&
            std::none_of(indices.begin(), indices.end(), [](WORD index) { return index == 0xFFFF; });
 }
@@ -43,12 +44,14 @@ const std::wstring& letterFace() {
         const std::u16string greek = letterfibel::everyDrilledGlyph();
         const std::wstring glyphs(greek.begin(), greek.end());
         HDC dc = CreateCompatibleDC(nullptr);
-        std::wstring chosen = kTextFace;
-        for (const wchar_t* candidate : {kTextFace, L"Segoe UI", L"Times New Roman", L"Tahoma",
-                                         L"Microsoft Sans Serif", L"Cambria"}) {
-            if (hasEveryGlyph(dc, candidate, glyphs)) {
-                chosen = candidate;
-                break;
+        std::wstring chosen = wideFromUtf8(letterfibel::kTextFace);
+        if (!hasEveryGlyph(dc, chosen, glyphs)) {
+            for (const wchar_t* fallback : {L"Segoe UI", L"Times New Roman", L"Tahoma",
+                                            L"Microsoft Sans Serif", L"Cambria"}) {
+                if (hasEveryGlyph(dc, fallback, glyphs)) {
+                    chosen = fallback;
+                    break;
+                }
             }
         }
         DeleteDC(dc);

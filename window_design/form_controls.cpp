@@ -68,6 +68,21 @@ const ControlDefinition& controlDefinition(ControlId id) {
     return kControls[controlIndex(id)];
 }
 
+PixelRect pixelsInContainer(const ControlDefinition& control) {
+    return {control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
+            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel};
+}
+
+PixelRect pixelsInWindow(const ControlDefinition& control) {
+    PixelRect place = pixelsInContainer(control);
+    if (control.inFrame1) {
+        const PixelRect frame = pixelsInContainer(controlDefinition(ControlId::Frame1));
+        place.left += frame.left;
+        place.top += frame.top;
+    }
+    return place;
+}
+
 std::array<ControlId, kControlCount> controlsInTabOrder() {
     std::array<ControlId, kControlCount> order{};
     std::transform(kControls.begin(), kControls.end(), order.begin(),

@@ -69,6 +69,20 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 11115 / kTwipsPerPixel;
 constexpr int kClientHeight = 8880 / kTwipsPerPixel;
 
+// A control's place and size in pixels at 96 dpi: in its container (Frame1's outer rectangle
+// for the labels inside it), or in the window's client area.
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+PixelRect pixelsInContainer(const ControlDefinition& control);
+PixelRect pixelsInWindow(const ControlDefinition& control);
+
+// The face of every text but the letter's; where a system lacks it, a metric twin stands in.
+constexpr const char* kTextFace = "Arial";
+
 // Names for assistive technology where the caption will not do: the letter on display would
 // give the answer away, and an empty feedback label would have no name of its own.
 constexpr const char* kLetterDisplayName = "Angezeigter Buchstabe";
