@@ -143,9 +143,11 @@ void FormHaupt::createControls() {
     QPushButton* previous = nullptr;
     for (const ControlId id : letterfibel::controlsInTabOrder()) {
         QPushButton* button = m_buttons[letterfibel::controlIndex(id)];
-        if (previous && button)
+        if (!button)
+            continue;
+        if (previous)
             QWidget::setTabOrder(previous, button);
-        previous = button ? button : previous;
+        previous = button;
     }
     m_buttons[letterfibel::controlIndex(letterfibel::focusAtStart())]->setFocus();
 }

@@ -12,7 +12,9 @@
 namespace {
 
 bool hasEveryGlyph(HDC dc, const std::wstring& face, const std::wstring& glyphs) {
-    const Font font = createFont(face, 37, false, 96);
+    const letterfibel::ControlDefinition& letter =
+        letterfibel::controlDefinition(letterfibel::ControlId::LabelAnzeige);
+    const Font font = createFont(face, letter.fontPixels, letter.bold, 96);
     if (!font)
         return false;
     const HGDIOBJ previous = SelectObject(dc, font.get());
