@@ -44,19 +44,15 @@ public:
     void StartKlein();
     void StartGross();
     void StartGemischt();
-    void DrawCase();
-    void DrawLetter();
 
     // A click on a name button. The letter on display is not judged again while the pause
     // after its right answer runs.
     void answerClicked(std::string_view clickedName);
-    void PruefeAntwort(const std::string& rightName, const std::string& clickedName);
-
-    const DrillState& state() const { return m_state; }
-    const Buchstaben& buchstaben() const { return m_buchstaben; }
-    bool isLetterAnswered() const { return m_letterAnswered; }
 
 private:
+    void DrawCase();
+    void DrawLetter();
+    void PruefeAntwort(const std::string& rightName, const std::string& clickedName);
     void beginDrill();
     void startSingleCase(int art, std::string_view question);
     void showCounters();

@@ -34,7 +34,7 @@ template <typename Action> void FormHauptHandlers::runHandler(Action&& action) n
     }
 }
 
-bool FormHauptHandlers::click(ControlId button) {
+void FormHauptHandlers::click(ControlId button) {
     using Handler = void (FormHauptHandlers::*)();
     static constexpr std::pair<ControlId, Handler> kWiring[] = {
         {ControlId::CommandKlein, &FormHauptHandlers::CommandKlein_Click},
@@ -60,10 +60,9 @@ bool FormHauptHandlers::click(ControlId button) {
     for (const auto& [control, handler] : kWiring) {
         if (control == button) {
             (this->*handler)();
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 void FormHauptHandlers::Form_Load() {

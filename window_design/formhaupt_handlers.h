@@ -26,8 +26,8 @@ public:
     FormHauptHandlers(Display& display, RuntimeServices& runtime, ErrorReport reportError);
 
     void Form_Load();
-    // Runs the Click handler of the button; returns false when the control has none.
-    bool click(ControlId button);
+    // Runs the Click handler of the button; a control without one is left alone.
+    void click(ControlId button);
 
 private:
     void CommandKlein_Click();
