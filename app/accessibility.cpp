@@ -3,12 +3,15 @@
 
 #include "accessibility.h"
 
+#include "formhaupt.h"
 #include "spoken_notice.h"
 
 #include <QAccessibleApplication>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QWidget>
+
+namespace letterfibel::qt {
 
 namespace {
 
@@ -21,13 +24,13 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
-    if (object == qApp && className == QLatin1String("QApplication"))
+QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
+    if (object == qApp)
         return new Application;
-    if (className == QLatin1String("FormHaupt") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    if (className == QLatin1String("QWidget") && isSpokenNotice(object))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    if (auto* window = qobject_cast<FormHaupt*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* notice = qobject_cast<SpokenNotice*>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 
@@ -36,3 +39,5 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
 void installAccessibleRoles() {
     QAccessible::installFactory(accessibleFor);
 }
+
+} // namespace letterfibel::qt

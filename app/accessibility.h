@@ -3,7 +3,11 @@
 
 #pragma once
 
+namespace letterfibel::qt {
+
 // What assistive technology learns of the program as a whole: the application by its name and
 // a description (not the path of the binary), the window as a frame with its title, as any
 // desktop window is, rather than as a bare widget ("filler").
 void installAccessibleRoles();
+
+} // namespace letterfibel::qt

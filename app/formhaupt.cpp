@@ -17,6 +17,8 @@
 
 #include <string>
 
+namespace letterfibel::qt {
+
 using letterfibel::ControlDefinition;
 using letterfibel::ControlId;
 
@@ -68,7 +70,7 @@ void paintButtonFace(QWidget* widget) {
 FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     : QWidget(parent)
     , m_runtime(runtime)
-    , m_notice(this) {
+    , m_notice(new SpokenNotice(this)) {
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QStringLiteral("Letterfibel"));
     setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
@@ -88,8 +90,8 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
         m_frame1, label(ControlId::LabelAnzeige), label(ControlId::LabelAnzeigeText),
         label(ControlId::LabelRichtig), label(ControlId::LabelFalsch)});
     m_spoken = std::make_unique<letterfibel::SpokenFeedback>(*m_display, [this] {
-        QTimer::singleShot(0, this,
-                           [this] { m_notice.say(QString::fromStdString(m_spoken->takeWords())); });
+        QTimer::singleShot(
+            0, this, [this] { m_notice->say(QString::fromStdString(m_spoken->takeWords())); });
     });
     m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
         *m_spoken, m_runtime,
@@ -223,3 +225,5 @@ void FormHaupt::closeEvent(QCloseEvent* event) {
     m_runtime.endProgram();
     event->accept();
 }
+
+} // namespace letterfibel::qt

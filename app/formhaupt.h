@@ -24,6 +24,8 @@ namespace letterfibel {
 class RuntimeServices;
 }
 
+namespace letterfibel::qt {
+
 // The one window: 26 controls at fixed places, each button's click handed to its handler, the
 // handlers handing it to the quiz engine. It keeps no score of its own.
 class FormHaupt : public QWidget {
@@ -52,7 +54,9 @@ private:
     std::array<QPushButton*, letterfibel::kControlCount> m_buttons{};
     std::unique_ptr<WidgetDisplay> m_display;
     std::unique_ptr<letterfibel::SpokenFeedback> m_spoken;
-    SpokenNotice m_notice;
+    SpokenNotice* m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
     QPointer<QMessageBox> m_errorBox;
 };
+
+} // namespace letterfibel::qt

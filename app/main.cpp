@@ -4,5 +4,5 @@
 #include "program.h"
 
 int main(int argc, char* argv[]) {
-    return runLetterfibel(argc, argv);
+    return letterfibel::qt::runLetterfibel(argc, argv);
 }

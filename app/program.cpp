@@ -10,7 +10,9 @@
 
 #include <QApplication>
 
-int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow) {
+namespace letterfibel::qt {
+
+int runLetterfibel(int argc, char* argv[]) {
     int endingSignal = 0;
     const int code = [&] {
         QApplication app(argc, argv);
@@ -22,8 +24,6 @@ int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& 
         QtRuntime runtime;
         TerminationSignals signalsEndTheProgram([&runtime] { runtime.endProgram(); });
         FormHaupt window(runtime);
-        if (beforeShow)
-            beforeShow(window);
         window.show();
         // Without a window manager nobody else gives the new window the keyboard focus, and Space
         // at start is meant for "Ende".
@@ -36,3 +36,5 @@ int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& 
     endAsSignal(endingSignal);
     return code;
 }
+
+} // namespace letterfibel::qt

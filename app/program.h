@@ -3,10 +3,9 @@
 
 #pragma once
 
-#include <functional>
+namespace letterfibel::qt {
 
-class QWidget;
+// The whole program as main() runs it.
+int runLetterfibel(int argc, char* argv[]);
 
-// The whole program as main() runs it. beforeShow lets a benchmark watch the window through the
-// same start-up path; the program itself passes nothing.
-int runLetterfibel(int argc, char* argv[], const std::function<void(QWidget&)>& beforeShow = {});
+} // namespace letterfibel::qt

@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+namespace letterfibel::qt {
+
 void QtRuntime::pumpEvents(Clock::time_point deadline) {
     // A nested loop that handles every event until the deadline and waits for them without
     // polling; a precise timer keeps it from ending up to 5 % late, as Qt's coarse timer may.
@@ -25,3 +27,5 @@ void QtRuntime::endProgram() {
     // exit() leaves every running event loop, the pause's nested one included.
     QCoreApplication::exit(0);
 }
+
+} // namespace letterfibel::qt

@@ -5,6 +5,8 @@
 
 #include "standard_services.h"
 
+namespace letterfibel::qt {
+
 // The runtime services of a running Qt program: the pump is Qt's event loop, and the end of the
 // program ends every loop, the nested one of a pause included.
 class QtRuntime : public letterfibel::StandardServices {
@@ -16,3 +18,5 @@ public:
 private:
     bool m_ended = false;
 };
+
+} // namespace letterfibel::qt

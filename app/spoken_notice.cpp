@@ -3,29 +3,35 @@
 
 #include "spoken_notice.h"
 
-#include <QWidget>
+#include "spoken_feedback.h"
 
-namespace {
-const char* const kNoticeName = "Ansage";
-}
+#include <QString>
 
-bool isSpokenNotice(const QObject* object) {
-    return object->isWidgetType() && object->objectName() == QLatin1String(kNoticeName);
-}
+namespace letterfibel::qt {
 
 SpokenNotice::SpokenNotice(QWidget* window)
-    : m_notice(new QWidget(window)) {
+    : QWidget(window) {
     // No size, no focus: nothing of it is seen or reached with Tab.
-    m_notice->setObjectName(QLatin1String(kNoticeName));
-    m_notice->setGeometry(0, 0, 0, 0);
-    m_notice->setFocusPolicy(Qt::NoFocus);
-    m_notice->hide();
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    m_silencing.setSingleShot(true);
+    m_silencing.setInterval(letterfibel::kWordsKeptFor);
+    connect(&m_silencing, &QTimer::timeout, this, &SpokenNotice::silence);
 }
 
 void SpokenNotice::say(const QString& words) {
     if (words.isEmpty())
         return;
-    m_notice->hide();
-    m_notice->setAccessibleName(words);
-    m_notice->show();
+    hide();
+    setAccessibleName(words);
+    show();
+    m_silencing.start();
 }
+
+void SpokenNotice::silence() {
+    hide();
+    setAccessibleName(QString());
+}
+
+} // namespace letterfibel::qt

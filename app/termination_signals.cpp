@@ -4,12 +4,16 @@
 #include "termination_signals.h"
 
 #ifdef Q_OS_UNIX
-
 #include <QSocketNotifier>
 
 #include <cerrno>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
+
+namespace letterfibel::qt {
+
+#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -100,3 +104,5 @@ void TerminationSignals::handleSignal() {
 void endAsSignal(int) {}
 
 #endif
+
+} // namespace letterfibel::qt

@@ -13,6 +13,8 @@
 
 class QSocketNotifier;
 
+namespace letterfibel::qt {
+
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the event loop's thread, where ending the
 // program is safe even in the middle of a pause. A signal the parent process ignores stays
 // ignored, and the actions found at start are put back at the end. The only Unix-specific code
@@ -49,3 +51,5 @@ private:
 // have, so that a shell sees it (130 for SIGINT, 143 for SIGTERM, 129 for SIGHUP) and a loop
 // started from it stops at Ctrl-C. Returns only where that is not possible.
 void endAsSignal(int signal);
+
+} // namespace letterfibel::qt

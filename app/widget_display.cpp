@@ -13,6 +13,8 @@
 
 #include <stdexcept>
 
+namespace letterfibel::qt {
+
 using letterfibel::DisplayControl;
 
 QColor colourFromNumber(std::int32_t colour) {
@@ -104,3 +106,5 @@ QWidget* WidgetDisplay::widget(DisplayControl control) const {
     }
     throw std::invalid_argument("unbekanntes Anzeigefeld");
 }
+
+} // namespace letterfibel::qt

@@ -13,6 +13,8 @@ class QGroupBox;
 class QLabel;
 class QWidget;
 
+namespace letterfibel::qt {
+
 // The engine's five display controls, as the window's frame and labels.
 class WidgetDisplay : public letterfibel::Display {
 public:
@@ -45,3 +47,5 @@ QColor colourFromNumber(std::int32_t colour);
 
 // Sets the colour the widget draws its text in.
 void setTextColour(QWidget* widget, const QColor& colour);
+
+} // namespace letterfibel::qt

@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace letterfibel::qt;
+
 namespace {
 
 class PaintCounter : public QObject {

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+using namespace letterfibel::qt;
+
 namespace {
 
 // Shows nothing; keeps the glyph on display so that the benchmark can click its name.

@@ -3,7 +3,6 @@
 
 // A plain window with 26 default widgets of the kinds and sizes of Letterfibel's window:
 // what any Qt program of that size costs to start.
-#include "first_paint.h"
 #include "form_controls.h"
 
 #include <QApplication>
@@ -33,10 +32,9 @@ int main(int argc, char* argv[]) {
             widget = new QPushButton(caption, parent);
             break;
         }
-        widget->setGeometry(control.left / kTwipsPerPixel, control.top / kTwipsPerPixel,
-                            control.width / kTwipsPerPixel, control.height / kTwipsPerPixel);
+        const PixelRect place = pixelsInContainer(control);
+        widget->setGeometry(place.left, place.top, place.width, place.height);
     }
-    quitAfterFirstPaint(&window);
     window.show();
     return app.exec();
 }

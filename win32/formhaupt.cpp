@@ -10,6 +10,8 @@
 #include <atomic>
 #include <exception>
 
+namespace letterfibel::win32 {
+
 using letterfibel::ControlDefinition;
 using letterfibel::ControlId;
 using letterfibel::ControlKind;
@@ -289,3 +291,5 @@ void FormHaupt::onCommand(int id, int code) {
         return;
     m_handlers->click(static_cast<ControlId>(index));
 }
+
+} // namespace letterfibel::win32

@@ -19,6 +19,8 @@
 #include <string>
 #include <tuple>
 
+namespace letterfibel::win32 {
+
 class Win32Runtime;
 
 // The one window on the plain Win32 API: 26 controls built from the shared control table,
@@ -62,3 +64,5 @@ private:
     // Shared with the thread of the open message, which may outlive the window.
     std::shared_ptr<std::atomic<bool>> m_errorShown = std::make_shared<std::atomic<bool>>(false);
 };
+
+} // namespace letterfibel::win32

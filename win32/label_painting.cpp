@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace letterfibel::win32 {
+
 namespace {
 
 bool hasEveryGlyph(HDC dc, const std::wstring& face, const std::wstring& glyphs) {
@@ -102,3 +104,5 @@ void paintFrame(HDC dc, const RECT& box, const std::wstring& caption, HFONT font
     }
     SelectObject(dc, previous);
 }
+
+} // namespace letterfibel::win32

@@ -11,6 +11,8 @@
 #include <string>
 #include <type_traits>
 
+namespace letterfibel::win32 {
+
 // The window draws its labels and its frame itself: the standard static control wraps words
 // where Qt's labels never do, and Wine's group box loses the last word of its caption.
 
@@ -32,3 +34,5 @@ void paintLabel(HDC dc, const RECT& box, const std::wstring& text, HFONT font, C
 
 // An etched frame with its caption on the line, as a classic group box draws it.
 void paintFrame(HDC dc, const RECT& box, const std::wstring& caption, HFONT font);
+
+} // namespace letterfibel::win32

@@ -3,7 +3,11 @@
 
 #include "live_region.h"
 
+#include "spoken_feedback.h"
+
 #include <oleacc.h>
+
+namespace letterfibel::win32 {
 
 namespace {
 
@@ -15,6 +19,12 @@ constexpr GUID kAccPropServicesClass = {
 constexpr GUID kAccPropServicesInterface = {
     0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 constexpr LONG kPolite = 1;
+constexpr UINT_PTR kSilencingTimer = 1;
+
+void CALLBACK silence(HWND control, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(control, timer);
+    SetWindowTextW(control, L"");
+}
 
 void markAsLiveRegion(HWND control) {
     IAccPropServices* services = nullptr;
@@ -46,4 +56,8 @@ void LiveRegion::say(const std::wstring& words) {
         return;
     SetWindowTextW(m_control, words.c_str());
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_control, OBJID_CLIENT, CHILDID_SELF);
+    SetTimer(m_control, kSilencingTimer, static_cast<UINT>(letterfibel::kWordsKeptFor.count()),
+             silence);
 }
+
+} // namespace letterfibel::win32

@@ -7,9 +7,13 @@
 
 #include <string>
 
+namespace letterfibel::win32 {
+
 // Where the drill's words reach a screen reader on Windows: a live region, as Windows asks of
 // Win32 programs. A static control without size or focus, marked with LiveSetting, whose
 // accessible name is the words; each change is announced with EVENT_OBJECT_LIVEREGIONCHANGED.
+// Once the words have had their time the name is empty again, unannounced, so that a later
+// review of the window finds no old verdict.
 class LiveRegion {
 public:
     // False when the control could not be created. Needs COM on this thread for LiveSetting.
@@ -19,3 +23,5 @@ public:
 private:
     HWND m_control = nullptr;
 };
+
+} // namespace letterfibel::win32

@@ -4,5 +4,5 @@
 #include "program.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    return runLetterfibel(instance, showCommand);
+    return letterfibel::win32::runLetterfibel(instance, showCommand);
 }

@@ -9,8 +9,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-int runLetterfibel(HINSTANCE instance, int showCommand,
-                   const std::function<void(HWND)>& afterFirstPaint) {
+namespace letterfibel::win32 {
+
+int runLetterfibel(HINSTANCE instance, int showCommand) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // For the live region's LiveSetting; without COM the words still reach a screen reader.
@@ -33,11 +34,11 @@ int runLetterfibel(HINSTANCE instance, int showCommand,
     runtime.setWindow(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    if (afterFirstPaint)
-        afterFirstPaint(window);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
         runtime.dispatch(message);
     return 0;
 }
+
+} // namespace letterfibel::win32

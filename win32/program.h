@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include <functional>
+namespace letterfibel::win32 {
 
-// The whole program as wWinMain runs it. afterFirstPaint lets a benchmark watch the window
-// through the same start-up path; the program itself passes nothing.
-int runLetterfibel(HINSTANCE instance, int showCommand,
-                   const std::function<void(HWND)>& afterFirstPaint = {});
+// The whole program as wWinMain runs it.
+int runLetterfibel(HINSTANCE instance, int showCommand);
+
+} // namespace letterfibel::win32

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+namespace letterfibel::win32 {
+
 std::wstring wideFromUtf8(std::string_view text) {
     if (text.empty())
         return {};
@@ -19,3 +21,5 @@ std::wstring wideFromUtf16(const std::u16string& text) {
     // wchar_t is UTF-16 on Windows.
     return std::wstring(text.begin(), text.end());
 }
+
+} // namespace letterfibel::win32

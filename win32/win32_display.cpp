@@ -10,6 +10,8 @@
 
 #include <stdexcept>
 
+namespace letterfibel::win32 {
+
 using letterfibel::DisplayControl;
 
 namespace {
@@ -77,3 +79,5 @@ const std::wstring* Win32Display::shownText(HWND control) const {
     const auto found = m_shown.find(control);
     return found == m_shown.end() ? nullptr : &found->second;
 }
+
+} // namespace letterfibel::win32

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+namespace letterfibel::win32 {
+
 // The engine's five display controls, as the window's frame and labels, which the window
 // paints itself. What a label shows and its accessible name (its window text) are kept apart
 // where they differ: the letter on display is named, never spelled out, and the empty
@@ -46,3 +48,5 @@ private:
     std::map<HWND, COLORREF> m_colours;
     std::map<HWND, std::wstring> m_shown;
 };
+
+} // namespace letterfibel::win32

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace letterfibel::win32 {
+
 bool Win32Runtime::dispatch(MSG& message) {
     if (message.message == WM_QUIT)
         return false;
@@ -45,3 +47,5 @@ void Win32Runtime::endProgram() {
     if (m_window && IsWindow(m_window))
         DestroyWindow(m_window);
 }
+
+} // namespace letterfibel::win32

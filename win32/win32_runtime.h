@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+namespace letterfibel::win32 {
+
 // The runtime services of the Windows program: the pump is the window's message loop, which
 // sleeps until a message comes or the deadline passes; the end of the program destroys the
 // window and ends every loop, the nested one of a pause included.
@@ -26,3 +28,5 @@ private:
     HWND m_window = nullptr;
     bool m_ended = false;
 };
+
+} // namespace letterfibel::win32

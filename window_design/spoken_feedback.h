@@ -6,6 +6,8 @@
 #include "display.h"
 
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,6 +44,11 @@ private:
     // What LabelRichtig and LabelFalsch show, so that only a counter that changed is said.
     std::array<std::string, 2> m_counterTexts;
 };
+
+// How long a front end leaves the words with a screen reader before it empties their control:
+// the reader fetches them when told and gives no word back when it has; afterwards a review of
+// the window must not find an old verdict.
+constexpr std::chrono::milliseconds kWordsKeptFor{2000};
 
 // "Richtig" or "Falsch".
 const char* verdictWord(Verdict verdict);

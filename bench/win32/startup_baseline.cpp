@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Letterfibel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A bare Win32 window with 26 default controls of the kinds and sizes of Letterfibel's window,
-// ending once it and its controls have been painted: what any such program costs to start.
+// A bare Win32 window with 26 default controls of the kinds and sizes of Letterfibel's window:
+// what any such program costs to start.
 #include "form_controls.h"
 
 #include <windows.h>
@@ -36,17 +36,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                                   letterfibel::kClientHeight, nullptr, nullptr, instance, nullptr);
     for (const letterfibel::ControlDefinition& control : letterfibel::formHauptControls()) {
         const bool label = control.kind == letterfibel::ControlKind::Label;
-        CreateWindowExW(
-            0, label ? L"STATIC" : L"BUTTON", L"", WS_CHILD | WS_VISIBLE,
-            control.left / letterfibel::kTwipsPerPixel, control.top / letterfibel::kTwipsPerPixel,
-            control.width / letterfibel::kTwipsPerPixel,
-            control.height / letterfibel::kTwipsPerPixel, window, nullptr, instance, nullptr);
+        const letterfibel::PixelRect place = letterfibel::pixelsInWindow(control);
+        CreateWindowExW(0, label ? L"STATIC" : L"BUTTON", L"", WS_CHILD | WS_VISIBLE, place.left,
+                        place.top, place.width, place.height, window, nullptr, instance, nullptr);
     }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    GdiFlush();
-    PostMessageW(window, WM_CLOSE, 0, 0);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -18,6 +18,8 @@
 #include <ctime>
 #include <deque>
 
+using namespace letterfibel::qt;
+
 using namespace std::chrono_literals;
 
 namespace {

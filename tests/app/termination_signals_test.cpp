@@ -7,6 +7,8 @@
 
 #include <csignal>
 
+using namespace letterfibel::qt;
+
 namespace {
 
 void ownHandler(int) {}

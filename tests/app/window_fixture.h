@@ -41,7 +41,7 @@ protected:
     }
 
     FakeRuntime runtime;
-    FormHaupt window{runtime};
+    qt::FormHaupt window{runtime};
 };
 
 inline double forLetter(int n) {

@@ -9,6 +9,8 @@
 
 #include <cwchar>
 
+using namespace letterfibel::win32;
+
 namespace {
 
 WNDPROC g_systemStatic = nullptr;

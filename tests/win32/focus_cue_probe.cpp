@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cwchar>
 
+using namespace letterfibel::win32;
+
 namespace {
 
 HHOOK g_hook = nullptr;

@@ -12,6 +12,8 @@
 #include <cwchar>
 #include <string>
 
+using namespace letterfibel::win32;
+
 namespace {
 
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l) {

@@ -9,6 +9,8 @@
 //                                until it is killed
 //   screen_reader_client focus   prints "focus NAME": the control of the window "Letterfibel"
 //                                that has the keyboard focus
+//   screen_reader_client names   prints "name NAME" for each control of that window that has
+//                                an accessible name, as a review of the window finds them
 #include <windows.h>
 
 #include <oleacc.h>
@@ -80,6 +82,13 @@ void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG
         EnumChildWindows(GetAncestor(window, GA_ROOT), reportGreekName, 0);
 }
 
+BOOL CALLBACK reportName(HWND control, LPARAM) {
+    const std::wstring name = nameOfWindow(control);
+    if (!name.empty())
+        print("name", name);
+    return TRUE;
+}
+
 int listen() {
     constexpr DWORD kFlags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
     SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, onEvent, 0, 0, kFlags);
@@ -106,6 +115,14 @@ int focus() {
     return 0;
 }
 
+int names() {
+    HWND window = FindWindowW(L"Letterfibel", L"Letterfibel");
+    if (!window)
+        return 1;
+    EnumChildWindows(window, reportName, 0);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -117,6 +134,8 @@ int wmain(int argc, wchar_t** argv) {
         return listen();
     if (mode == L"focus")
         return focus();
-    std::fputs("usage: screen_reader_client listen|focus\n", stderr);
+    if (mode == L"names")
+        return names();
+    std::fputs("usage: screen_reader_client listen|focus|names\n", stderr);
     return 2;
 }

@@ -4,8 +4,8 @@
 # What a Windows screen reader receives, heard beside the program under Wine while real X
 # input drives it: the focus starts on Ende; the question when a
 # drill starts; the verdict with the right name and the count after each answer; nothing after
-# the pause; each once; no control named by a Greek letter. The letter drawn is the table's
-# Greek glyph.
+# the pause; each once; no control named by a Greek letter, and none left with old words after
+# the pause. The letter drawn is the table's Greek glyph.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
 new_wine_session
 : "${SCREEN_READER_CLIENT:?path to screen_reader_client.exe}" "${GLYPH_SHEET:?path to glyph_sheet.exe}"
@@ -68,6 +68,8 @@ said "Richtig: $name" || fail "the right answer was not announced as 'Richtig: $
 after_answer=$(live_count)
 sleep 3
 [ "$(live_count)" = "$after_answer" ] || fail "something was announced after the pause: $(tail -n 2 "$heard")"
+stale=$(wine "$SCREEN_READER_CLIENT" names 2>/dev/null | tr -d '\r' | grep -E '^name (Richtig|Falsch):' || true)
+[ -z "$stale" ] || fail "after the pause a control still holds old words: $stale"
 
 duplicates=$(grep '^live ' "$heard" | sort | uniq -d)
 [ -z "$duplicates" ] || fail "announced twice: $duplicates"
