@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTimer>
 #include <QWindow>
 
@@ -176,7 +177,7 @@ void FormHaupt::showError(const QString& message) {
 void FormHaupt::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        returnToFixedSize();
+        leaveLargerState();
     // Qt shows the focus ring only after the first Tab; show it whenever the window becomes
     // active, since Space at start already acts on "Ende" and the user should see that.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
@@ -188,8 +189,8 @@ void FormHaupt::changeEvent(QEvent* event) {
 
 // Qt's own title bar on Wayland offers maximize whatever the flags say, and a compositor
 // disconnects a maximized window that keeps a smaller size. So the window takes the size while
-// the compositor insists on it, asks to be normal again once that frame is drawn, and returns
-// to its fixed size after the compositor has answered.
+// the compositor insists on it, asks to be normal again once that frame is drawn, and is fixed
+// to its size again only when the compositor's answer has given it back the normal size.
 void FormHaupt::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (QWindow* window = windowHandle())
@@ -203,20 +204,33 @@ void FormHaupt::makeRoomForLargerState(Qt::WindowState state) {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
-void FormHaupt::returnToFixedSize() {
+void FormHaupt::leaveLargerState() {
     constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (!(windowState() & kLarger))
         return;
-    // The compositor ignores a request to leave a state it has not seen drawn, and takes a
-    // smaller frame only once it has sent the normal state.
-    constexpr auto kAnswerTime = std::chrono::milliseconds(300);
-    QTimer::singleShot(0, this, [this, kLarger, kAnswerTime] {
+    // The compositor ignores a request to leave a state it has not seen drawn.
+    QTimer::singleShot(0, this, [this, kLarger] {
+        m_awaitingNormalSize = true;
         setWindowState(windowState() & ~kLarger);
-        QTimer::singleShot(kAnswerTime, this, [this, kLarger] {
-            if (!(windowState() & kLarger))
-                setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
-        });
+        // A window manager that kept the size while it set the state gives nothing back.
+        if (size().width() <= letterfibel::kClientWidth &&
+            size().height() <= letterfibel::kClientHeight)
+            fixSize();
     });
+}
+
+void FormHaupt::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The compositor's answer: the normal state, and with it the normal size. Fixed once the
+    // toolkit has finished applying that answer.
+    if (m_awaitingNormalSize && event->size().width() <= letterfibel::kClientWidth &&
+        event->size().height() <= letterfibel::kClientHeight)
+        QTimer::singleShot(0, this, &FormHaupt::fixSize);
+}
+
+void FormHaupt::fixSize() {
+    m_awaitingNormalSize = false;
+    setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
 }
 
 void FormHaupt::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -45,7 +46,8 @@ private:
     // The rule of both windows for a failed action (error_texts.h).
     void showError(const QString& message);
     void makeRoomForLargerState(Qt::WindowState state);
-    void returnToFixedSize();
+    void leaveLargerState();
+    void fixSize();
 
     letterfibel::RuntimeServices& m_runtime;
     // Kept from creation, indexed by ControlId; null where the control is of another kind.
@@ -57,6 +59,9 @@ private:
     SpokenNotice* m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
     QPointer<QMessageBox> m_errorBox;
+    // Set from the request to leave a larger state until the compositor has given back the
+    // normal size.
+    bool m_awaitingNormalSize = false;
 };
 
 } // namespace letterfibel::qt
