@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace letterfibel::qt {
 
 void QtRuntime::pumpEvents(Clock::time_point deadline) {

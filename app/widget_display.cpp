@@ -3,7 +3,6 @@
 
 #include "widget_display.h"
 
-#include "error_texts.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 #include "spoken_feedback.h"
@@ -54,16 +53,10 @@ WidgetDisplay::WidgetDisplay(const Controls& controls)
     m_controls.labelFalsch->setAccessibleName(m_controls.labelFalsch->text());
 }
 
-template <typename T> T* WidgetDisplay::existing(const QPointer<T>& control) const {
-    if (control.isNull())
-        throw std::runtime_error(letterfibel::kDisplayControlGone);
-    return control.data();
-}
-
 void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (control == DisplayControl::Frame1) {
-        existing(m_controls.frame1)->setTitle(shown);
+        m_controls.frame1->setTitle(shown);
         return;
     }
     auto* label = static_cast<QLabel*>(widget(control));
@@ -94,15 +87,15 @@ void WidgetDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
 QWidget* WidgetDisplay::widget(DisplayControl control) const {
     switch (control) {
     case DisplayControl::Frame1:
-        return existing(m_controls.frame1);
+        return m_controls.frame1;
     case DisplayControl::LabelAnzeige:
-        return existing(m_controls.labelAnzeige);
+        return m_controls.labelAnzeige;
     case DisplayControl::LabelAnzeigeText:
-        return existing(m_controls.labelAnzeigeText);
+        return m_controls.labelAnzeigeText;
     case DisplayControl::LabelRichtig:
-        return existing(m_controls.labelRichtig);
+        return m_controls.labelRichtig;
     case DisplayControl::LabelFalsch:
-        return existing(m_controls.labelFalsch);
+        return m_controls.labelFalsch;
     }
     throw std::invalid_argument("unbekanntes Anzeigefeld");
 }

@@ -6,8 +6,10 @@
 #include "display.h"
 
 #include <QColor>
-#include <QPointer>
 #include <QString>
+
+#include <cstdint>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -18,13 +20,13 @@ namespace letterfibel::qt {
 // The engine's five display controls, as the window's frame and labels.
 class WidgetDisplay : public letterfibel::Display {
 public:
-    // Guarded: a control that is gone makes the set fail instead of writing to freed memory.
+    // Children of the window, which outlive the display.
     struct Controls {
-        QPointer<QGroupBox> frame1;
-        QPointer<QLabel> labelAnzeige;
-        QPointer<QLabel> labelAnzeigeText;
-        QPointer<QLabel> labelRichtig;
-        QPointer<QLabel> labelFalsch;
+        QGroupBox* frame1;
+        QLabel* labelAnzeige;
+        QLabel* labelAnzeigeText;
+        QLabel* labelRichtig;
+        QLabel* labelFalsch;
     };
 
     explicit WidgetDisplay(const Controls& controls);
@@ -34,9 +36,7 @@ public:
     void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
 
 private:
-    // Throws when the control no longer exists.
     QWidget* widget(letterfibel::DisplayControl control) const;
-    template <typename T> T* existing(const QPointer<T>& control) const;
 
     Controls m_controls;
     QString m_verdict;

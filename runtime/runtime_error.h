@@ -8,8 +8,8 @@
 
 namespace letterfibel {
 
-// The numbers are those a learner of the old runtime would recognise; the messages are German
-// because the window shows them to the user as they are.
+// Which error it was, for the code that catches it; the messages are German because the window
+// shows them to the user as they are.
 enum class ErrorCode {
     InvalidCall = 5,
     Overflow = 6,

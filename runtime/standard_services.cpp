@@ -4,6 +4,7 @@
 #include "standard_services.h"
 
 #include <cmath>
+#include <limits>
 
 namespace letterfibel {
 

@@ -5,6 +5,7 @@
 
 #include "display.h"
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>

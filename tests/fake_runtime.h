@@ -5,6 +5,7 @@
 
 #include "runtime_services.h"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <vector>

@@ -20,7 +20,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Letterfibel";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Return and Esc.
+// Control ids start above IDCANCEL, which the dialog manager sends for Esc.
 constexpr int kFirstControlId = 100;
 // Posted when the drill has words for the screen reader, so that they are said once the
 // handler that gathered them has returned to the message loop.
@@ -285,7 +285,7 @@ HWND FormHaupt::control(ControlId id) const {
 }
 
 void FormHaupt::onCommand(int id, int code) {
-    // Return and Esc arrive as IDOK and IDCANCEL, below the controls' ids: nothing to do.
+    // Esc arrives as IDCANCEL, below the controls' ids: nothing to do.
     const int index = id - kFirstControlId;
     if (code != BN_CLICKED || index < 0 || index >= static_cast<int>(letterfibel::kControlCount))
         return;

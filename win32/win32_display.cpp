@@ -3,7 +3,6 @@
 
 #include "win32_display.h"
 
-#include "error_texts.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 #include "wide_text.h"
@@ -31,18 +30,15 @@ Win32Display::Win32Display(const Controls& controls)
     setWindowText(m_controls.labelAnzeigeText, wideFromUtf8(letterfibel::kEmptyFeedbackName));
 }
 
-HWND Win32Display::existing(DisplayControl control) const {
+HWND Win32Display::handleOf(DisplayControl control) const {
     const HWND byControl[] = {m_controls.frame1, m_controls.labelAnzeige,
                               m_controls.labelAnzeigeText, m_controls.labelRichtig,
                               m_controls.labelFalsch};
-    HWND window = byControl[static_cast<std::size_t>(control)];
-    if (!window || !IsWindow(window))
-        throw std::runtime_error(letterfibel::kDisplayControlGone);
-    return window;
+    return byControl[static_cast<std::size_t>(control)];
 }
 
 void Win32Display::setCaption(DisplayControl control, const std::string& text) {
-    HWND window = existing(control);
+    HWND window = handleOf(control);
     switch (control) {
     case DisplayControl::LabelAnzeige:
         // Its window text is its accessible name, which stays: the glyph would say the answer.
@@ -60,7 +56,7 @@ void Win32Display::setCaption(DisplayControl control, const std::string& text) {
 }
 
 void Win32Display::setForeColour(DisplayControl control, std::int32_t colour) {
-    setTextColour(existing(control), colour);
+    setTextColour(handleOf(control), colour);
 }
 
 void Win32Display::setTextColour(HWND control, std::int32_t colour) {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,8 +42,7 @@ public:
     const std::wstring* shownText(HWND control) const;
 
 private:
-    // Throws when the control no longer exists.
-    HWND existing(letterfibel::DisplayControl control) const;
+    HWND handleOf(letterfibel::DisplayControl control) const;
 
     Controls m_controls;
     std::map<HWND, COLORREF> m_colours;

@@ -9,6 +9,5 @@ namespace letterfibel {
 // is not modal, so that the window and a running pause go on, and show no second box while
 // one is open: a fault that comes back with every click would otherwise pile them up.
 constexpr const char* kActionAborted = "Diese Aktion wurde abgebrochen:";
-constexpr const char* kDisplayControlGone = "Ein Anzeigefeld des Fensters ist nicht mehr vorhanden";
 
 } // namespace letterfibel
