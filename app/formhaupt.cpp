@@ -61,6 +61,10 @@ QIcon applicationIcon() {
     return icon;
 }
 
+bool withinFixedSize(const QSize& size) {
+    return size.width() <= letterfibel::kClientWidth && size.height() <= letterfibel::kClientHeight;
+}
+
 void paintButtonFace(QWidget* widget) {
     widget->setBackgroundRole(QPalette::Button);
     widget->setAutoFillBackground(true);
@@ -213,8 +217,7 @@ void FormHaupt::leaveLargerState() {
         m_awaitingNormalSize = true;
         setWindowState(windowState() & ~kLarger);
         // A window manager that kept the size while it set the state gives nothing back.
-        if (size().width() <= letterfibel::kClientWidth &&
-            size().height() <= letterfibel::kClientHeight)
+        if (withinFixedSize(size()))
             fixSize();
     });
 }
@@ -223,8 +226,7 @@ void FormHaupt::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The compositor's answer: the normal state, and with it the normal size. Fixed once the
     // toolkit has finished applying that answer.
-    if (m_awaitingNormalSize && event->size().width() <= letterfibel::kClientWidth &&
-        event->size().height() <= letterfibel::kClientHeight)
+    if (m_awaitingNormalSize && withinFixedSize(event->size()))
         QTimer::singleShot(0, this, &FormHaupt::fixSize);
 }
 

@@ -29,15 +29,14 @@ double millisecondsSince(Clock::time_point start, Clock::time_point end) {
 }
 
 // A window on screen that is large enough to be the program's window rather than a helper.
-bool isShownWindow(Display* display, Drawable window) {
+bool isShownWindow(Display* display, Window window) {
     XWindowAttributes attributes;
     return XGetWindowAttributes(display, window, &attributes) &&
            attributes.map_state == IsViewable && attributes.width >= 200 &&
            attributes.height >= 200;
 }
 
-// Windows that cannot be watched (input-only ones) or are gone by the time they are asked
-// about are no concern of the measure.
+// A window that is gone by the time it is asked about is no concern of the measure.
 int ignoreError(Display*, XErrorEvent*) {
     return 0;
 }
@@ -58,7 +57,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     XSetErrorHandler(ignoreError);
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    const Window root = DefaultRootWindow(display);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    // Every paint on the screen, from before the program exists: none can slip by.
+    const Damage damage = XDamageCreate(display, root, XDamageReportNonEmpty);
     XSync(display, False);
 
     const Clock::time_point start = Clock::now();
@@ -74,6 +76,7 @@ int main(int argc, char* argv[]) {
         _exit(127);
     }
 
+    bool windowShown = false;
     Clock::time_point lastPaint{};
     const Clock::time_point giveUp = start + std::chrono::seconds(60);
     for (;;) {
@@ -93,15 +96,14 @@ int main(int argc, char* argv[]) {
         }
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == CreateNotify && !event.xcreatewindow.override_redirect) {
-            // Watched from its creation on, so that no paint before the map is missed.
-            XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
+        if (event.type == MapNotify && !event.xmap.override_redirect &&
+            isShownWindow(display, event.xmap.window)) {
+            windowShown = true;
         } else if (event.type == damageEvent + XDamageNotify) {
-            const auto& painted = reinterpret_cast<const XDamageNotifyEvent&>(event);
-            if (isShownWindow(display, painted.drawable))
+            if (windowShown)
                 lastPaint = Clock::now();
             // Asks for the next paint's event.
-            XDamageSubtract(display, painted.damage, None, None);
+            XDamageSubtract(display, damage, None, None);
         }
     }
 
