@@ -50,10 +50,14 @@ int main(int argc, char* argv[]) {
     }
     const auto quiet = std::chrono::milliseconds(std::atoi(argv[1]));
     Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "paint_watch: cannot open the X display %s\n", XDisplayName(nullptr));
+        return 2;
+    }
     int damageEvent = 0;
     int damageError = 0;
-    if (!display || !XDamageQueryExtension(display, &damageEvent, &damageError)) {
-        std::fprintf(stderr, "paint_watch: no X display with the DAMAGE extension\n");
+    if (!XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "paint_watch: the X server has no DAMAGE extension\n");
         return 2;
     }
     XSetErrorHandler(ignoreError);

@@ -26,7 +26,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 # 1 and 3: start-up until the window is painted, and peak memory, alternating the two programs:
 # the program as a learner starts it, watched from the X server.
 startup_ms=() baseline_ms=() startup_kib=() baseline_kib=()
-measure() { "$build/bench/paint_watch" 300 "$1" 2>/dev/null; } # -> "milliseconds peak_kib"
+measure() { "$build/bench/paint_watch" 300 "$1" || fail "could not time $1"; } # -> "milliseconds peak_kib"
 for _ in $(seq 2); do measure "$LETTERFIBEL_BINARY" >/dev/null; measure "$build/bench/startup_baseline" >/dev/null; done
 for i in $(seq "$runs"); do
     read -r ms kib < <(measure "$LETTERFIBEL_BINARY")

@@ -27,7 +27,7 @@ wineserver --persistent=600
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # Start-up until the window is painted, the program as a learner starts it, watched from the X
 # server; Wine paints a window in several bursts, so a burst ends after 500 ms without a paint.
-elapsed_ms() { "$build/paint_watch" 500 wine "$1" 2>/dev/null | cut -d' ' -f1; }
+elapsed_ms() { "$build/paint_watch" 500 wine "$1" | cut -d' ' -f1; }
 program="$LETTERFIBEL_BINARY"
 baseline="$build/bench/win32/startup_baseline_win32.exe"
 for _ in 1 2; do elapsed_ms "$program" >/dev/null; elapsed_ms "$baseline" >/dev/null; done

@@ -10,7 +10,9 @@ E2E_WORK=$(mktemp -d)
 start_xvfb() {
     local fifo="$E2E_WORK/display"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # Without -noreset the server resets whenever its last client leaves, and a client that
+    # connects meanwhile is turned away.
+    Xvfb -displayfd 3 -noreset -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     local number
     read -r number <"$fifo"
