@@ -84,7 +84,8 @@ FormHaupt::FormHaupt(HINSTANCE instance, Win32Runtime& runtime)
     , m_runtime(runtime) {}
 
 FormHaupt::~FormHaupt() {
-    if (m_window && IsWindow(m_window))
+    // Null once the window has been destroyed (WM_DESTROY).
+    if (m_window)
         DestroyWindow(m_window);
 }
 
@@ -276,7 +277,7 @@ void FormHaupt::onActivate(bool active, bool minimized) {
             m_lastFocus = focused;
         return;
     }
-    if (!minimized && m_lastFocus && IsWindow(m_lastFocus))
+    if (!minimized && m_lastFocus)
         SetFocus(m_lastFocus);
 }
 

@@ -43,8 +43,11 @@ void Win32Runtime::pumpEvents(Clock::time_point deadline) {
 }
 
 void Win32Runtime::endProgram() {
+    // The window is destroyed once, by the first end.
+    if (m_ended)
+        return;
     m_ended = true;
-    if (m_window && IsWindow(m_window))
+    if (m_window)
         DestroyWindow(m_window);
 }
 
