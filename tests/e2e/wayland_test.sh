@@ -11,13 +11,20 @@ source "$(dirname "$0")/xvfb_session.sh"
 # for its suppression (tests/sanitizers/lsan.supp); the fast one stops in the unloaded driver.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}fast_unwind_on_malloc=0"
 socket="letterfibel-$$"
-weston --backend=x11-backend.so --socket="$socket" --width=1000 --height=760 --idle-time=0 \
-    >"$E2E_WORK/weston.log" 2>&1 &
-poll 10 test -S "$XDG_RUNTIME_DIR/$socket" || { cat "$E2E_WORK/weston.log" >&2; fail "weston did not start"; }
-WINDOW=$(timeout 10 xdotool search --sync --classname '^weston' | head -n 1) ||
-    fail "weston's window did not appear"
-# Weston takes pointer input in screen coordinates; its window lies at the screen's origin.
-xwininfo -id "$WINDOW" | grep -q 'Absolute upper-left X:  0' || fail "weston's window is not at 0,0"
+# Starts weston; sets WESTON_PID and WINDOW, its X window.
+start_weston() {
+    weston --backend=x11-backend.so --socket="$socket" --width=1000 --height=760 --idle-time=0 \
+        >"$E2E_WORK/weston.log" 2>&1 &
+    WESTON_PID=$!
+    poll 10 test -S "$XDG_RUNTIME_DIR/$socket" || { cat "$E2E_WORK/weston.log" >&2; fail "weston did not start"; }
+    WINDOW=$(timeout 10 xdotool search --sync --classname '^weston' | head -n 1) ||
+        fail "weston's window did not appear"
+    # Weston takes pointer input in screen coordinates; its window lies at the screen's origin.
+    xwininfo -id "$WINDOW" | grep -q 'Absolute upper-left X:  0' || fail "weston's window is not at 0,0"
+    # Weston follows the X pointer only after it has entered its window.
+    xdotool mousemove 1015 765 sleep 0.2 mousemove 500 380
+}
+start_weston
 protocol="$E2E_WORK/protocol.log"
 # The program talks to weston through a socket that, while $hold exists, passes weston's
 # answers on 0.6 s late: the program must wait for the answer, not for a time.
@@ -54,8 +61,6 @@ icon_found() {
     ICON_X=${at%,*} ICON_Y=${at#*,}
     ORIGIN_X=$((ICON_X - 8)) ORIGIN_Y=$((ICON_Y + 24))
 }
-# Weston follows the X pointer only after it has entered its window.
-xdotool mousemove 1015 765 sleep 0.2 mousemove 500 380
 click_screen() { xdotool mousemove "$1" "$2" sleep 0.1 click 1; }
 click_client() { click_screen $((ORIGIN_X + $1)) $((ORIGIN_Y + $2)); }
 no_warnings() {
@@ -103,8 +108,12 @@ ended_by_click() {
 poll 10 ended_by_click $((ORIGIN_X + 364)) $((ORIGIN_Y + 512)) || fail "Ende did not end the program"
 expect_exit 0 5
 no_warnings
-# Weston fades a closed window out; the next one is found by its own icon, not by this one's.
-poll 5 eval '! icon_found' || fail "the window stayed on screen after the program ended"
+# A fresh weston: its screen holds nothing of the window just closed, whose picture weston has
+# been seen to leave in place, so that the next window's icon was looked for in the wrong spot.
+kill "$WESTON_PID"
+wait "$WESTON_PID" || true
+poll 5 eval '! test -e "$XDG_RUNTIME_DIR/$socket"' || fail "weston did not end"
+start_weston
 
 start_wayland_app
 closed_by_title_bar() { icon_found && ended_by_click $((ICON_X + 717)) $((ICON_Y + 9)); }
