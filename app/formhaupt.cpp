@@ -236,8 +236,7 @@ void FormHaupt::fixSize() {
 }
 
 void FormHaupt::closeEvent(QCloseEvent* event) {
-    // A pause may be running below us; ending the runtime lets it unwind without touching
-    // the controls again.
+    // Closing ends the program, also in the middle of a pause, whose end then never comes.
     m_runtime.endProgram();
     event->accept();
 }

@@ -4,29 +4,34 @@
 #include "qt_runtime.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 
-#include <algorithm>
+#include <utility>
 
 namespace letterfibel::qt {
 
-void QtRuntime::pumpEvents(Clock::time_point deadline) {
-    // A nested loop that handles every event until the deadline and waits for them without
-    // polling; a precise timer keeps it from ending up to 5 % late, as Qt's coarse timer may.
-    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(static_cast<int>(std::max<decltype(remaining)>(remaining, 0)));
-    loop.exec();
+QtRuntime::QtRuntime() {
+    // Qt's coarse timer may fire up to 5 % late; the pause is two seconds, not 2.1.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setSingleShot(true);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        // One shot: the call-back may start the next pause.
+        if (auto callBack = std::exchange(m_callBack, nullptr))
+            callBack();
+    });
+}
+
+void QtRuntime::callBackAfter(Duration delay, std::function<void()> callBack) {
+    m_callBack = std::move(callBack);
+    m_timer.start(std::chrono::ceil<std::chrono::milliseconds>(delay));
+}
+
+void QtRuntime::cancelCallBack() {
+    m_timer.stop();
+    m_callBack = nullptr;
 }
 
 void QtRuntime::endProgram() {
-    m_ended = true;
-    // exit() leaves every running event loop, the pause's nested one included.
+    cancelCallBack();
     QCoreApplication::exit(0);
 }
 

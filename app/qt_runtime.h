@@ -5,18 +5,23 @@
 
 #include "standard_services.h"
 
+#include <QTimer>
+
 namespace letterfibel::qt {
 
-// The runtime services of a running Qt program: the pump is Qt's event loop, and the end of the
-// program ends every loop, the nested one of a pause included.
+// The runtime services of a running Qt program: the pause is a timer of Qt's event loop, and
+// the end of the program leaves that loop.
 class QtRuntime : public letterfibel::StandardServices {
 public:
-    void pumpEvents(Clock::time_point deadline) override;
+    QtRuntime();
+
+    void callBackAfter(Duration delay, std::function<void()> callBack) override;
+    void cancelCallBack() override;
     void endProgram() override;
-    bool hasEnded() const override { return m_ended; }
 
 private:
-    bool m_ended = false;
+    QTimer m_timer;
+    std::function<void()> m_callBack;
 };
 
 } // namespace letterfibel::qt

@@ -37,9 +37,9 @@ void Quiz::StartGross() {
 }
 
 void Quiz::beginDrill() {
-    // The new drill's letter has not been answered, even while an older pause still runs.
-    ++m_drill;
-    m_letterAnswered = false;
+    // A pause still running belongs to the old drill: its letter must not replace the new one.
+    m_runtime.cancelCallBack();
+    m_phase = Phase::Asking;
 }
 
 void Quiz::startSingleCase(int art, std::string_view question) {
@@ -88,7 +88,7 @@ void Quiz::showCounters() {
 
 void Quiz::answerClicked(std::string_view clickedName) {
     // The letter on display has already been answered; judging again would score it twice.
-    if (m_letterAnswered)
+    if (m_phase == Phase::ShowingAnswer)
         return;
     const std::string name(clickedName);
     PruefeAntwort(m_buchstaben.Cell(m_state.Nummer, Buchstaben::kNameRow), name);
@@ -114,36 +114,17 @@ void Quiz::PruefeAntwort(const std::string& rightName, const std::string& clicke
         m_state.Fehler = 0;
     m_display.setCaption(DisplayControl::LabelRichtig, counterText(m_state.Richtig, " richtig"));
 
-    // Guards the answered letter until its pause is over; a failure below must not leave the
-    // name buttons dead. A drill started meanwhile has lifted the guard already.
-    struct AnsweredLetter {
-        explicit AnsweredLetter(Quiz& quiz)
-            : m_quiz(quiz)
-            , m_drill(quiz.m_drill) {
-            m_quiz.m_letterAnswered = true;
-        }
-        ~AnsweredLetter() {
-            if (isCurrent())
-                m_quiz.m_letterAnswered = false;
-        }
-        bool isCurrent() const { return m_drill == m_quiz.m_drill; }
-        Quiz& m_quiz;
-        unsigned m_drill;
-    } answered(*this);
+    // Only now: a failed set above leaves the letter to be answered again.
+    m_phase = Phase::ShowingAnswer;
+    m_runtime.callBackAfter(kPause, [this] { pauseOver(); });
+}
 
-    // A pause whose drill was replaced leaves the next letter to the new drill.
-    if (!pause() || !answered.isCurrent())
-        return;
+void Quiz::pauseOver() {
+    // Asking before drawing: a failure below must not leave the name buttons dead.
+    m_phase = Phase::Asking;
     DrawCase();
     DrawLetter();
     m_display.setCaption(DisplayControl::LabelAnzeigeText, std::string());
-}
-
-bool Quiz::pause() {
-    const auto end = m_runtime.now() + kPause;
-    while (!m_runtime.hasEnded() && m_runtime.now() < end)
-        m_runtime.pumpEvents(end);
-    return !m_runtime.hasEnded();
 }
 
 } // namespace letterfibel

@@ -24,9 +24,18 @@ struct DrillState {
     int ModusGemischt = 0;
 };
 
+// Where the drill stands, and so which clicks it takes:
+//   NoDrill        before the first mode click: a name click is judged against no name (wrong);
+//   Asking         a letter waits for its name: name clicks are judged;
+//   ShowingAnswer  the pause after a right answer: name clicks are not judged, since the letter
+//                  is answered; the runtime's call-back draws the next letter and asks again.
+// A mode click starts a drill in every phase, ending a pause without its drawing.
+enum class Phase { NoDrill, Asking, ShowingAnswer };
+
 // The drill: its state, the three modes, the drawing of letters and the judging of answers.
 // Every operation writes its results to the display in a fixed order; an exception from the
-// display or a bounds check ends the operation there and leaves the fields as they are.
+// display or a bounds check ends the operation there and leaves the fields as they are. It never
+// waits: the pause is a call-back of the runtime.
 class Quiz {
 public:
     static constexpr std::string_view kLowercaseQuestion =
@@ -45,8 +54,7 @@ public:
     void StartGross();
     void StartGemischt();
 
-    // A click on a name button. The letter on display is not judged again while the pause
-    // after its right answer runs.
+    // A click on a name button; judged unless the pause after a right answer runs.
     void answerClicked(std::string_view clickedName);
 
 private:
@@ -56,19 +64,16 @@ private:
     void beginDrill();
     void startSingleCase(int art, std::string_view question);
     void showCounters();
-    // Returns false when the program ended during the pause.
-    bool pause();
+    void pauseOver();
 
     Display& m_display;
     RuntimeServices& m_runtime;
     Buchstaben m_buchstaben;
     DrillState m_state;
-    // Counts drill starts, so that a pause knows whether its drill is still the one on screen.
-    unsigned m_drill = 0;
-    bool m_letterAnswered = false;
+    Phase m_phase = Phase::NoDrill;
 };
 
-// Int(rnd * count + 1): a whole number from 1 to count for every rnd in [0, 1).
+// A whole number from 1 to count for every rnd in [0, 1), each equally likely.
 int drawNumber(double rnd, int count);
 
 } // namespace letterfibel

@@ -4,15 +4,16 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 namespace letterfibel {
 
-// Everything the quiz engine needs from outside that is not text: random numbers, a clock for
-// the pause, the event pump and the end of the program. The window supplies the pump and the end;
-// tests script all of it.
+// Everything the quiz engine needs from outside that is not text: random numbers, a timer for
+// the pause and the end of the program. The front end supplies the timer from its own event loop
+// and the end; tests script all of it.
 class RuntimeServices {
 public:
-    using Clock = std::chrono::steady_clock;
+    using Duration = std::chrono::steady_clock::duration;
 
     virtual ~RuntimeServices() = default;
 
@@ -20,13 +21,13 @@ public:
     virtual void seedFromClock() = 0;
     // Next number of the sequence, uniform in [0, 1), never 1.
     virtual double nextRandom() = 0;
-    // Monotonic, so that a pause is two seconds long whatever the time of day.
-    virtual Clock::time_point now() = 0;
-    // Handles pending events, clicks included, waiting for more at most until the deadline.
-    virtual void pumpEvents(Clock::time_point deadline) = 0;
-    // Ends the program: no more events are handled, and code waiting in a pause must not go on.
+    // Calls back once, from the event loop, when delay has passed on a monotonic clock, so that
+    // the time of day does not matter. Replaces a call-back still waiting.
+    virtual void callBackAfter(Duration delay, std::function<void()> callBack) = 0;
+    // Forgets the waiting call-back, if any.
+    virtual void cancelCallBack() = 0;
+    // Ends the program: no more events are handled and no call-back comes.
     virtual void endProgram() = 0;
-    virtual bool hasEnded() const = 0;
 };
 
 } // namespace letterfibel

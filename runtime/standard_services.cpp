@@ -22,8 +22,4 @@ double StandardServices::nextRandom() {
     return value < 1.0 ? value : std::nextafter(1.0, 0.0);
 }
 
-RuntimeServices::Clock::time_point StandardServices::now() {
-    return Clock::now();
-}
-
 } // namespace letterfibel

@@ -9,13 +9,12 @@
 
 namespace letterfibel {
 
-// The parts of the runtime that the standard library provides. The event pump and the end of the
+// The parts of the runtime that the standard library provides. The timer and the end of the
 // program belong to whoever owns the event loop.
 class StandardServices : public RuntimeServices {
 public:
     void seedFromClock() override;
     double nextRandom() override;
-    Clock::time_point now() override;
 
 private:
     std::mt19937_64 m_generator;

@@ -3,8 +3,8 @@
 
 #include "fake_runtime.h"
 
-#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace letterfibel::testing {
 
@@ -16,28 +16,21 @@ double FakeRuntime::nextRandom() {
     return value;
 }
 
-void FakeRuntime::pumpEvents(Clock::time_point deadline) {
-    ++pumpCalls;
-    deadlinesSeen.push_back(deadline);
-    // Deliver what is due, one at a time, as the event loop would; actions may schedule more.
-    for (;;) {
-        auto due = std::find_if(m_scheduled.begin(), m_scheduled.end(),
-                                [this](const Scheduled& s) { return s.when <= time; });
-        if (due == m_scheduled.end() || ended)
-            break;
-        auto action = std::move(due->action);
-        m_scheduled.erase(due);
-        action();
-    }
-    time = std::min(time + pumpStep, std::max(deadline, time));
+void FakeRuntime::callBackAfter(Duration delay, std::function<void()> callBack) {
+    lastDelay = delay;
+    m_callBack = std::move(callBack);
+}
+
+void FakeRuntime::fireTimer() {
+    if (!m_callBack)
+        throw std::logic_error("FakeRuntime: no timer is waiting");
+    // One shot: the call-back may start the next timer.
+    auto callBack = std::exchange(m_callBack, nullptr);
+    callBack();
 }
 
 void FakeRuntime::scriptRandoms(std::initializer_list<double> values) {
     randoms.insert(randoms.end(), values.begin(), values.end());
-}
-
-void FakeRuntime::at(Duration delay, std::function<void()> action) {
-    m_scheduled.push_back({time + delay, std::move(action)});
 }
 
 } // namespace letterfibel::testing

@@ -5,45 +5,34 @@
 
 #include "runtime_services.h"
 
-#include <chrono>
 #include <deque>
 #include <functional>
-#include <vector>
+#include <optional>
 
 namespace letterfibel::testing {
 
-// A runtime whose random numbers are scripted and whose clock moves only when the engine pumps
-// events. Actions can be scheduled at moments after a given start; the pump delivers them nested,
-// as a real event loop would deliver a click made during the pause.
+// A runtime whose random numbers are scripted and whose timer fires only when the test says so,
+// as the event loop would once the delay has passed.
 class FakeRuntime : public RuntimeServices {
 public:
-    using Duration = Clock::duration;
-
     void seedFromClock() override { ++seedCalls; }
     double nextRandom() override;
-    Clock::time_point now() override { return time; }
-    void pumpEvents(Clock::time_point deadline) override;
+    void callBackAfter(Duration delay, std::function<void()> callBack) override;
+    void cancelCallBack() override { m_callBack = nullptr; }
     void endProgram() override { ended = true; }
-    bool hasEnded() const override { return ended; }
 
     void scriptRandoms(std::initializer_list<double> values);
-    // Runs action from inside the pump once the clock has reached time + delay.
-    void at(Duration delay, std::function<void()> action);
+    bool timerWaiting() const { return m_callBack != nullptr; }
+    // Runs the waiting call-back; the test fails when there is none.
+    void fireTimer();
 
-    Clock::time_point time{std::chrono::hours(1000)};
-    Duration pumpStep = std::chrono::milliseconds(10);
     std::deque<double> randoms;
     int seedCalls = 0;
-    int pumpCalls = 0;
     bool ended = false;
-    std::vector<Clock::time_point> deadlinesSeen;
+    std::optional<Duration> lastDelay;
 
 private:
-    struct Scheduled {
-        Clock::time_point when;
-        std::function<void()> action;
-    };
-    std::vector<Scheduled> m_scheduled;
+    std::function<void()> m_callBack;
 };
 
 } // namespace letterfibel::testing

@@ -45,7 +45,7 @@ TEST_F(Judging, WrongClickShowsTheRightNameInRedAndKeepsTheLetter) {
               (Sets{foreColour(LabelAnzeigeText, kRed), caption(LabelAnzeigeText, "Beta"),
                     caption(LabelFalsch, "1 falsch")}));
     EXPECT_EQ(display.verdicts, std::vector{Verdict::Wrong});
-    EXPECT_EQ(runtime.pumpCalls, 0) << "a wrong click must not pause";
+    EXPECT_FALSE(runtime.timerWaiting()) << "a wrong click must not pause";
 }
 
 TEST_F(Judging, EveryWrongClickCounts) {
@@ -65,17 +65,24 @@ TEST_F(Judging, ComparisonIsExactAndCaseSensitive) {
 
 TEST_F(Judging, RightAtFirstTryCountsBeforeThePauseThenDrawsTheNextLetter) {
     startWith(15);
-    std::string richtigDuringPause;
-    runtime.at(1s, [&] { richtigDuringPause = display.caption(LabelRichtig); });
     runtime.scriptRandoms({forLetter(7)});
     quiz.answerClicked("Theta");
 
-    EXPECT_EQ(richtigDuringPause, "1 richtig");
+    // The judge returns at once; the next letter waits for the timer.
+    EXPECT_EQ(display.sets,
+              (Sets{foreColour(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Theta"),
+                    caption(LabelRichtig, "1 richtig")}));
+    ASSERT_TRUE(runtime.timerWaiting());
+    EXPECT_EQ(runtime.lastDelay, RuntimeServices::Duration(2s));
+    EXPECT_EQ(runtime.randoms.size(), 1u) << "nothing is drawn before the pause is over";
+
+    runtime.fireTimer();
     EXPECT_EQ(display.sets,
               (Sets{foreColour(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Theta"),
                     caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "l"),
                     caption(LabelAnzeigeText, "")}));
     EXPECT_EQ(display.verdicts, std::vector{Verdict::Right});
+    EXPECT_FALSE(runtime.timerWaiting());
     EXPECT_TRUE(judgesANameClick());
 }
 
@@ -84,6 +91,7 @@ TEST_F(Judging, WrongThenRightClearsTheMarkWithoutCounting) {
     quiz.answerClicked("Beta");
     runtime.scriptRandoms({forLetter(2)});
     quiz.answerClicked("Alpha");
+    runtime.fireTimer();
     EXPECT_EQ(display.caption(LabelRichtig), "0 richtig");
     EXPECT_EQ(display.caption(LabelFalsch), "1 falsch");
     EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen);
@@ -99,121 +107,74 @@ TEST_F(Judging, AfterThePauseTheFeedbackColourIsLeftAsItWas) {
     startWith(1);
     runtime.scriptRandoms({forLetter(1)});
     quiz.answerClicked("Alpha");
+    runtime.fireTimer();
     EXPECT_EQ(display.sets.back(), caption(LabelAnzeigeText, ""));
     EXPECT_EQ(std::count_if(display.sets.begin(), display.sets.end(),
                             [](const auto& s) { return s.isColour; }),
               1);
 }
 
-TEST_F(Judging, PausePumpsEventsUntilTwoSecondsHavePassed) {
-    startWith(4);
-    runtime.pumpStep = 30ms;
-    const auto start = runtime.time;
-    runtime.scriptRandoms({forLetter(5)});
-    quiz.answerClicked("Delta");
-
-    EXPECT_GE(runtime.time - start, 2s);
-    EXPECT_LT(runtime.time - start, 2s + 30ms);
-    EXPECT_EQ(runtime.pumpCalls, 67); // ceil(2000 / 30)
-    for (const auto deadline : runtime.deadlinesSeen)
-        EXPECT_EQ(deadline, start + 2s);
-}
-
-TEST_F(Judging, PauseEndsWhenTheClockReachesTheDeadlineExactly) {
-    startWith(4);
-    runtime.pumpStep = 2s;
-    runtime.scriptRandoms({forLetter(5)});
-    quiz.answerClicked("Delta");
-    EXPECT_EQ(runtime.pumpCalls, 1);
-    EXPECT_EQ(display.caption(LabelAnzeige), "e");
-}
-
-// Clicks that arrive during the pause, delivered nested by the pump.
+// Clicks that arrive while the pause after a right answer on Eta runs.
 class ClicksDuringThePause : public Judging {
 protected:
     void SetUp() override {
         startWith(6);
-        runtime.pumpStep = 100ms;
+        quiz.answerClicked("Eta");
+        ASSERT_TRUE(runtime.timerWaiting());
     }
 };
 
-TEST_F(ClicksDuringThePause, ARepeatedRightClickIsNotJudged) {
-    runtime.at(50ms, [&] { quiz.answerClicked("Eta"); }); // the second click of a double click
-    runtime.at(1s, [&] { quiz.answerClicked("Eta"); });
-    runtime.scriptRandoms({forLetter(8)});
-    quiz.answerClicked("Eta");
+TEST_F(ClicksDuringThePause, NameClicksAreNotJudgedAndJudgeAgainAfterThePause) {
+    quiz.answerClicked("Eta"); // the second click of a double click
+    quiz.answerClicked("Pi");
+    EXPECT_EQ(display.verdicts, std::vector{Verdict::Right});
+    EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen) << "nothing may have turned red";
 
+    runtime.scriptRandoms({forLetter(8)});
+    runtime.fireTimer();
     EXPECT_EQ(display.sets,
               (Sets{foreColour(LabelAnzeigeText, kGreen), caption(LabelAnzeigeText, "Eta"),
                     caption(LabelRichtig, "1 richtig"), caption(LabelAnzeige, "m"),
                     caption(LabelAnzeigeText, "")}));
     EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter must be drawn";
-}
 
-TEST_F(ClicksDuringThePause, AWrongClickIsNotChargedToTheNextLetter) {
-    runtime.at(500ms, [&] { quiz.answerClicked("Pi"); });
-    runtime.scriptRandoms({forLetter(8), forLetter(9)});
-    quiz.answerClicked("Eta");
-
-    EXPECT_EQ(display.verdicts, std::vector{Verdict::Right});
-    EXPECT_EQ(display.colour(LabelAnzeigeText), kGreen) << "nothing may have turned red";
     quiz.answerClicked("My");
     EXPECT_EQ(display.caption(LabelRichtig), "2 richtig")
         << "the next letter must start without a mark";
-}
-
-TEST_F(ClicksDuringThePause, NameClicksJudgeAgainAfterThePause) {
     runtime.scriptRandoms({forLetter(8)});
-    quiz.answerClicked("Eta");
+    runtime.fireTimer();
     quiz.answerClicked("Ny");
     EXPECT_EQ(display.caption(LabelFalsch), "1 falsch");
 }
 
 TEST_F(ClicksDuringThePause, ANewDrillIsJudgedAtOnceAndTheOldPauseDrawsNothing) {
-    runtime.at(500ms, [&] { quiz.StartGemischt(); });
-    runtime.at(800ms, [&] { quiz.answerClicked("Gamma"); }); // wrong for the new letter
-    // Eta is right; StartGemischt draws uppercase and letter 2; nothing else may be drawn.
+    // StartGemischt draws uppercase and letter 2; nothing else may be drawn.
     runtime.scriptRandoms({kUppercase, forLetter(2)});
-    quiz.answerClicked("Eta");
+    quiz.StartGemischt();
+    EXPECT_FALSE(runtime.timerWaiting()) << "the replaced pause must draw nothing";
+    quiz.answerClicked("Gamma");
 
-    EXPECT_TRUE(runtime.randoms.empty()) << "the replaced pause must draw nothing";
     EXPECT_EQ(display.caption(LabelFalsch), "1 falsch") << "the new drill's letter must be judged";
     EXPECT_EQ(display.caption(Frame1), std::string(Quiz::kUppercaseQuestion));
     EXPECT_EQ(display.caption(LabelAnzeige), "B");
-    EXPECT_EQ(display.caption(LabelAnzeigeText), "Beta") << "the old pause leaves the feedback";
+    EXPECT_EQ(display.caption(LabelAnzeigeText), "Beta");
     EXPECT_EQ(display.colour(LabelAnzeigeText), kRed);
-    EXPECT_TRUE(judgesANameClick());
+    EXPECT_TRUE(runtime.randoms.empty());
 }
 
 TEST_F(ClicksDuringThePause, ARightAnswerInANewDrillRunsItsOwnPauseThatAloneDraws) {
-    const auto start = runtime.time;
-    RuntimeServices::Clock::time_point innerDrawn{};
-    runtime.at(500ms, [&] { quiz.StartKlein(); });
-    runtime.at(600ms, [&] {
-        quiz.answerClicked("Beta"); // right for the new letter: a pause of its own
-        innerDrawn = runtime.time;
-    });
-    // Eta right; the new drill draws letter 2 (Beta); the inner pause draws letter 9.
+    // The new drill draws letter 2 (Beta); its own pause draws letter 9.
     runtime.scriptRandoms({forLetter(2), forLetter(9)});
-    quiz.answerClicked("Eta");
-
-    EXPECT_GE(innerDrawn - start, 2600ms) << "the inner pause lasts its own two seconds";
-    EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter after the pauses";
+    quiz.StartKlein();
+    quiz.answerClicked("Beta");
     EXPECT_EQ(display.caption(LabelRichtig), "1 richtig")
         << "the new drill counts its own right answer";
+    runtime.fireTimer();
+
+    EXPECT_FALSE(runtime.timerWaiting()) << "exactly one pause is left to run out";
+    EXPECT_TRUE(runtime.randoms.empty()) << "exactly one letter after the pauses";
     EXPECT_EQ(display.caption(LabelAnzeige), "n");
     EXPECT_EQ(display.caption(LabelAnzeigeText), "");
-    EXPECT_TRUE(judgesANameClick());
-}
-
-TEST_F(ClicksDuringThePause, EndStopsEverythingAfterThePause) {
-    runtime.at(700ms, [&] { runtime.endProgram(); });
-    runtime.at(800ms, [&] { ADD_FAILURE() << "no event may be handled after the end"; });
-    quiz.answerClicked("Eta");
-
-    EXPECT_LT(runtime.time - RuntimeServices::Clock::time_point(std::chrono::hours(1000)), 1s);
-    EXPECT_EQ(display.sets.back(), caption(LabelRichtig, "1 richtig"))
-        << "no letter may be drawn after the end";
     EXPECT_TRUE(judgesANameClick());
 }
 
@@ -237,10 +198,10 @@ TEST_F(FailingDisplay, WrongClickKeepsTheStateBeforeTheFailingSet) {
 
 TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause) {
     startWith(1);
-    runtime.pumpStep = 2s;
     runtime.scriptRandoms({forLetter(9)});
     display.failAtSet = 4; // the glyph of the next letter
-    EXPECT_THROW(quiz.answerClicked("Alpha"), std::runtime_error);
+    quiz.answerClicked("Alpha");
+    EXPECT_THROW(runtime.fireTimer(), std::runtime_error);
     EXPECT_EQ(display.caption(LabelRichtig), "1 richtig");
     EXPECT_EQ(display.caption(LabelAnzeigeText), "Alpha");
 
@@ -249,6 +210,14 @@ TEST_F(FailingDisplay, FailureAfterThePauseLeavesTheNewLetterAndClearsThePause) 
     quiz.answerClicked("Ny");
     EXPECT_EQ(display.verdicts.back(), Verdict::Right)
         << "a failure must not leave the name buttons dead";
+}
+
+TEST_F(FailingDisplay, RightAnswerThatFailsToShowStartsNoPause) {
+    startWith(1);
+    display.failAtSet = 3; // the counter, the last set before the pause
+    EXPECT_THROW(quiz.answerClicked("Alpha"), std::runtime_error);
+    EXPECT_FALSE(runtime.timerWaiting());
+    EXPECT_TRUE(judgesANameClick()) << "the letter is still to be answered";
 }
 
 TEST_F(FailingDisplay, ModeStartStopsAtTheFailingSet) {

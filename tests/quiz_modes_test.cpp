@@ -62,7 +62,6 @@ TEST_F(Modes, StartingADrillClearsTheScoreAndKeepsTheFeedback) {
 }
 
 TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong) {
-    runtime.pumpStep = std::chrono::seconds(2);
     runtime.scriptRandoms({forLetter(1)});
     quiz.StartKlein();
     for (int i = 0; i < 3; ++i)
@@ -71,6 +70,7 @@ TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong) {
     for (int i = 0; i < 6; ++i) {
         runtime.scriptRandoms({forLetter(1)});
         quiz.answerClicked("Alpha");
+        runtime.fireTimer();
     }
     ASSERT_EQ(display.caption(LabelRichtig), "5 richtig");
     ASSERT_EQ(display.caption(LabelFalsch), "3 falsch");
@@ -83,7 +83,6 @@ TEST_F(Modes, StartGrossMidDrillResetsFiveRightAndThreeWrong) {
 }
 
 TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown) {
-    runtime.pumpStep = std::chrono::seconds(2);
     runtime.scriptRandoms({kLowercase, forLetter(1)});
     quiz.StartGemischt();
     const double cases[] = {kUppercase, kLowercase, kUppercase, kUppercase, 0.0, 0.9999999};
@@ -94,6 +93,7 @@ TEST_F(Modes, MixedQuestionAlwaysMatchesTheCaseShown) {
 
         runtime.scriptRandoms({drawnCase, forLetter(letter % 15 + 1)});
         quiz.answerClicked(shownName());
+        runtime.fireTimer();
     }
     EXPECT_TRUE(runtime.randoms.empty());
 }

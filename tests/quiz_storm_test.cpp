@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Letterfibel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Random click storms against a reference model: every button, clicks nested in pauses, the
-// end of the program. After every click the engine's state and everything it has shown must
+// Random click storms against a reference model: every button, clicks during pauses, the end
+// of a pause, the end of the program. After every click the engine's state and everything it has shown must
 // equal what a plain model of the rules expects.
 //
 //   LETTERFIBEL_STORM_SEED=N      replays a run (the seed is printed on failure)
@@ -22,13 +22,14 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace letterfibel;
 
 namespace {
 
-// ---- the engine's surroundings: last value per control, a clock moved by the pump ----
+// ---- the engine's surroundings: last value per control, a timer fired by the storm ----
 
 class LastValueDisplay : public Display {
 public:
@@ -52,19 +53,16 @@ public:
         drawn.push_back(source());
         return drawn.back();
     }
-    Clock::time_point now() override { return time; }
-    void pumpEvents(Clock::time_point deadline) override {
-        onPump();
-        time = std::min(deadline, time + step);
+    void callBackAfter(Duration delay, std::function<void()> callBack) override {
+        ASSERT_EQ(delay, std::chrono::seconds(2));
+        timer = std::move(callBack);
     }
+    void cancelCallBack() override { timer = nullptr; }
     void endProgram() override { ended = true; }
-    bool hasEnded() const override { return ended; }
 
     std::function<double()> source;
-    std::function<void()> onPump;
+    std::function<void()> timer;
     std::vector<double> drawn;
-    Clock::time_point time{};
-    Clock::duration step = std::chrono::milliseconds(500);
     bool ended = false;
 };
 
@@ -81,10 +79,8 @@ const std::string kAskCapital = "Welcher griechische Grossbuchstabe ist sichtbar
 struct Model {
     int nummer = 0, art = 1, fehler = 0, gemischt = 0;
     long long richtig = 0, falsch = 0;
-    // drill counts the starts; answered is the drill whose letter waits for its pause to end.
-    int drill = 0;
-    std::optional<int> answered;
-    bool ended = false;
+    // Set from a right answer until its pause is over or a drill replaces it.
+    bool pausing = false;
     std::string frame, glyph, feedback, richtigText, falschText;
     std::optional<int> colour;
 
@@ -111,8 +107,7 @@ struct Model {
     }
     void start(int mode) // 1 small, 2 capital, 3 mixed
     {
-        ++drill;
-        answered.reset();
+        pausing = false;
         richtig = falsch = fehler = 0;
         gemischt = mode == 3;
         if (mode == 3) {
@@ -125,10 +120,9 @@ struct Model {
         falschText = std::to_string(falsch) + " falsch";
         drawLetter();
     }
-    // Returns the drill of the pause the click starts; finishPause() follows after it.
-    std::optional<int> name(const std::string& clicked) {
-        if (answered == drill)
-            return std::nullopt;
+    void name(const std::string& clicked) {
+        if (pausing)
+            return;
         const std::string right = kNames[nummer];
         feedback = right;
         if (clicked != right) {
@@ -136,23 +130,17 @@ struct Model {
             ++falsch;
             fehler = 1;
             falschText = std::to_string(falsch) + " falsch";
-            return std::nullopt;
+            return;
         }
         colour = 49152;
         if (!fehler)
             ++richtig;
         fehler = 0;
         richtigText = std::to_string(richtig) + " richtig";
-        answered = drill;
-        return drill;
+        pausing = true;
     }
-    void finishPause(int pauseDrill) {
-        // A pause of a replaced drill neither draws nor lifts the new drill's guard.
-        if (pauseDrill != drill)
-            return;
-        answered.reset();
-        if (ended)
-            return;
+    void pauseOver() {
+        pausing = false;
         drawCase();
         drawLetter();
         feedback.clear();
@@ -172,7 +160,7 @@ public:
         while (m_events < events) {
             if (m_runtime->ended)
                 restart();
-            click(/*nested=*/false);
+            event();
             if (::testing::Test::HasFatalFailure() || ::testing::Test::HasNonfatalFailure())
                 return;
         }
@@ -188,7 +176,6 @@ private:
         m_model = Model{};
         m_model.drawn = &m_runtime->drawn;
         m_runtime->source = [this] { return randomNumber(); };
-        m_runtime->onPump = [this] { pump(); };
         m_quiz->Fill();
         m_quiz->Init();
         compare("after loading");
@@ -205,21 +192,27 @@ private:
         }
     }
 
-    void pump() {
-        // Vary the number of pumps a pause takes, and click inside some of them.
-        m_runtime->step = std::chrono::milliseconds(100 + m_rng() % 1200);
-        if (m_rng() % 3 == 0 && !m_runtime->ended)
-            click(/*nested=*/true);
+    void event() {
+        // The pause ends now and then between clicks, as the event loop would fire it.
+        if (m_runtime->timer && m_rng() % 3 == 0) {
+            ASSERT_TRUE(m_model.pausing);
+            ++m_events;
+            std::exchange(m_runtime->timer, nullptr)();
+            m_model.pauseOver();
+            compare("the end of the pause");
+            return;
+        }
+        ASSERT_EQ(m_runtime->timer != nullptr, m_model.pausing) << "a pause waits";
+        click();
     }
 
-    void click(bool nested) {
+    void click() {
         ++m_events;
         const unsigned pick = m_rng() % 100;
         std::string what;
         if (pick < 2) { // Ende
             what = "Ende";
             m_runtime->endProgram();
-            m_model.ended = true;
         } else if (pick < 14) {
             const int mode = 1 + static_cast<int>(pick % 3);
             what = "mode " + std::to_string(mode);
@@ -235,16 +228,12 @@ private:
             const bool aimRight = m_rng() % 2 == 0;
             const int letter = aimRight ? m_model.nummer : 1 + static_cast<int>(m_rng() % 15);
             what = std::string("name ") + kNames[letter];
-            const std::optional<int> pauseDrill = m_model.name(kNames[letter]);
-            if (pauseDrill) {
-                ++m_pauses;
-                m_quiz->answerClicked(kNames[letter]);
-                m_model.finishPause(*pauseDrill);
-            } else {
-                m_quiz->answerClicked(kNames[letter]);
-            }
+            const bool wasPausing = m_model.pausing;
+            m_model.name(kNames[letter]);
+            m_pauses += !wasPausing && m_model.pausing;
+            m_quiz->answerClicked(kNames[letter]);
         }
-        compare((nested ? "nested " : "") + what);
+        compare(what);
     }
 
     void compare(const std::string& after) {

@@ -17,9 +17,9 @@ namespace {
 // The standard-library services with the window's part left out.
 class Services : public StandardServices {
 public:
-    void pumpEvents(Clock::time_point) override {}
+    void callBackAfter(Duration, std::function<void()>) override {}
+    void cancelCallBack() override {}
     void endProgram() override {}
-    bool hasEnded() const override { return false; }
 };
 
 TEST(NextRandom, StaysInsideZeroToOneAndCoversTheRange) {

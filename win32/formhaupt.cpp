@@ -135,6 +135,10 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case WM_ACTIVATE:
         onActivate(LOWORD(w) != WA_INACTIVE, HIWORD(w) != 0);
         return 0;
+    case WM_TIMER:
+        if (w == Win32Runtime::kPauseTimer)
+            m_runtime.pauseTimerFired();
+        return 0;
     case WM_DPICHANGED:
         layout(HIWORD(w), reinterpret_cast<const RECT*>(l));
         return 0;
@@ -142,11 +146,12 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         m_notice.say(wideFromUtf8(m_spoken->takeWords()));
         return 0;
     case WM_CLOSE:
-        // Closing ends the program, also in the middle of a pause.
+        // Closing ends the program, also in the middle of a pause, whose end then never comes.
         m_runtime.endProgram();
         return 0;
     case WM_DESTROY:
         m_window = nullptr;
+        m_runtime.setWindow(nullptr);
         // A window whose creation failed leaves the message of its failure on screen.
         if (m_created)
             PostQuitMessage(0);
@@ -157,6 +162,7 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
 }
 
 bool FormHaupt::onCreate() {
+    m_runtime.setWindow(m_window);
     const auto& table = letterfibel::formHauptControls();
     // Created in tab order: the dialog manager moves the focus along the creation order.
     for (const ControlId id : letterfibel::controlsInTabOrder()) {

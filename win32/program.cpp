@@ -31,7 +31,6 @@ int runLetterfibel(HINSTANCE instance, int showCommand) {
                     MB_OK | MB_ICONERROR);
         return 1;
     }
-    runtime.setWindow(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 

@@ -3,7 +3,7 @@
 
 #include "win32_runtime.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace letterfibel::win32 {
 
@@ -23,32 +23,31 @@ bool Win32Runtime::dispatch(MSG& message) {
     return true;
 }
 
-void Win32Runtime::pumpEvents(Clock::time_point deadline) {
-    MSG message;
-    while (!m_ended && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!dispatch(message)) {
-            // Leave the quit for the outer loop, which ends the program.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            m_ended = true;
-            return;
-        }
-    }
-    if (m_ended)
-        return;
-    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - now()).count();
-    if (remaining > 0)
-        MsgWaitForMultipleObjectsEx(
-            0, nullptr, static_cast<DWORD>(std::min<long long>(remaining, INFINITE - 1)),
-            QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+void Win32Runtime::callBackAfter(Duration delay, std::function<void()> callBack) {
+    m_callBack = std::move(callBack);
+    const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(delay).count();
+    // Replaces a timer of the same id that still runs.
+    SetTimer(m_window, kPauseTimer, static_cast<UINT>(milliseconds), nullptr);
+}
+
+void Win32Runtime::cancelCallBack() {
+    KillTimer(m_window, kPauseTimer);
+    m_callBack = nullptr;
+}
+
+void Win32Runtime::pauseTimerFired() {
+    // A window timer repeats; the pause is one shot, and its call-back may start the next one.
+    KillTimer(m_window, kPauseTimer);
+    if (auto callBack = std::exchange(m_callBack, nullptr))
+        callBack();
 }
 
 void Win32Runtime::endProgram() {
-    // The window is destroyed once, by the first end.
-    if (m_ended)
-        return;
-    m_ended = true;
-    if (m_window)
-        DestroyWindow(m_window);
+    // The window is destroyed once, by the first end; its timer goes with it.
+    HWND window = std::exchange(m_window, nullptr);
+    m_callBack = nullptr;
+    if (window)
+        DestroyWindow(window);
 }
 
 } // namespace letterfibel::win32

@@ -9,16 +9,21 @@
 
 namespace letterfibel::win32 {
 
-// The runtime services of the Windows program: the pump is the window's message loop, which
-// sleeps until a message comes or the deadline passes; the end of the program destroys the
-// window and ends every loop, the nested one of a pause included.
+// The runtime services of the Windows program: the pause is a timer of the window, whose
+// WM_TIMER every message loop dispatches, the system's modal ones (the window menu, a drag of the
+// title bar) included; the end of the program destroys the window.
 class Win32Runtime : public letterfibel::StandardServices {
 public:
+    static constexpr UINT_PTR kPauseTimer = 1;
+
+    // The window that owns the timer, from its creation until WM_DESTROY.
     void setWindow(HWND window) { m_window = window; }
 
-    void pumpEvents(Clock::time_point deadline) override;
+    void callBackAfter(Duration delay, std::function<void()> callBack) override;
+    void cancelCallBack() override;
     void endProgram() override;
-    bool hasEnded() const override { return m_ended; }
+    // The window's WM_TIMER for kPauseTimer.
+    void pauseTimerFired();
 
     // Hands one message to the window, with Tab, Shift+Tab and Space as in a dialog and Return
     // doing nothing. Returns false for WM_QUIT.
@@ -26,7 +31,7 @@ public:
 
 private:
     HWND m_window = nullptr;
-    bool m_ended = false;
+    std::function<void()> m_callBack;
 };
 
 } // namespace letterfibel::win32

@@ -4,7 +4,6 @@
 #include "formhaupt_handlers.h"
 
 #include "error_texts.h"
-#include "runtime_services.h"
 
 #include <exception>
 #include <utility>
@@ -13,8 +12,8 @@ namespace letterfibel {
 
 FormHauptHandlers::FormHauptHandlers(Display& display, RuntimeServices& runtime,
                                      ErrorReport reportError)
-    : m_runtime(runtime)
-    , m_quiz(display, runtime)
+    : m_runtime(runtime, *this)
+    , m_quiz(display, m_runtime)
     , m_reportError(std::move(reportError)) {}
 
 template <typename Action> void FormHauptHandlers::runHandler(Action&& action) noexcept {
@@ -32,6 +31,13 @@ template <typename Action> void FormHauptHandlers::runHandler(Action&& action) n
     } catch (...) {
         report("Unbekannter Fehler");
     }
+}
+
+void FormHauptHandlers::HandledRuntime::callBackAfter(Duration delay,
+                                                      std::function<void()> callBack) {
+    m_runtime.callBackAfter(delay, [this, callBack = std::move(callBack)] {
+        m_handlers.runHandler(callBack);
+    });
 }
 
 void FormHauptHandlers::click(ControlId button) {

@@ -5,6 +5,7 @@
 
 #include "form_controls.h"
 #include "quiz.h"
+#include "runtime_services.h"
 
 #include <functional>
 #include <string>
@@ -13,11 +14,11 @@
 namespace letterfibel {
 
 class Display;
-class RuntimeServices;
 
 // The window's twenty event handlers, the same for every front end: Load, and the Click of each
 // button, which the front end hands over by the button's id. Each handler passes the click to
-// the quiz engine; a failure ends the handler there and is reported, never thrown on.
+// the quiz engine; a failure ends the handler there and is reported, never thrown on. The end
+// of the pause, which the front end's loop calls back, is handled alike.
 class FormHauptHandlers {
 public:
     // Gets the whole message for the learner.
@@ -53,7 +54,24 @@ private:
     void judge(std::string_view name);
     template <typename Action> void runHandler(Action&& action) noexcept;
 
-    RuntimeServices& m_runtime;
+    // The front end's runtime, whose call-backs run as handlers do.
+    class HandledRuntime : public RuntimeServices {
+    public:
+        HandledRuntime(RuntimeServices& runtime, FormHauptHandlers& handlers)
+            : m_runtime(runtime)
+            , m_handlers(handlers) {}
+        void seedFromClock() override { m_runtime.seedFromClock(); }
+        double nextRandom() override { return m_runtime.nextRandom(); }
+        void callBackAfter(Duration delay, std::function<void()> callBack) override;
+        void cancelCallBack() override { m_runtime.cancelCallBack(); }
+        void endProgram() override { m_runtime.endProgram(); }
+
+    private:
+        RuntimeServices& m_runtime;
+        FormHauptHandlers& m_handlers;
+    };
+
+    HandledRuntime m_runtime;
     Quiz m_quiz;
     ErrorReport m_reportError;
 };

@@ -21,8 +21,8 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace letterfibel::testing {
 
-// The real window on a scripted runtime: random numbers from the test, a clock that moves only
-// while the pause pumps, and clicks delivered from inside the pause.
+// The real window on a scripted runtime: random numbers from the test, and a pause that ends
+// when the test fires its timer.
 class WindowTest : public ::testing::Test {
 protected:
     template <typename T = QWidget> T* find(const char* name) const {
