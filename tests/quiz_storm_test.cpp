@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Random click storms against a reference model: every button, clicks during pauses, the end
-// of a pause, the end of the program. After every click the engine's state and everything it has shown must
-// equal what a plain model of the rules expects.
+// of a pause, the end of the program. After every click the engine's state and everything it has
+// shown must equal what a plain model of the rules expects.
 //
 //   LETTERFIBEL_STORM_SEED=N      replays a run (the seed is printed on failure)
 //   LETTERFIBEL_STORM_EVENTS=N    number of clicks (default 100000; 10000000 for a long run)

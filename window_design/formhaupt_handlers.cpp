@@ -35,9 +35,8 @@ template <typename Action> void FormHauptHandlers::runHandler(Action&& action) n
 
 void FormHauptHandlers::HandledRuntime::callBackAfter(Duration delay,
                                                       std::function<void()> callBack) {
-    m_runtime.callBackAfter(delay, [this, callBack = std::move(callBack)] {
-        m_handlers.runHandler(callBack);
-    });
+    m_runtime.callBackAfter(
+        delay, [this, callBack = std::move(callBack)] { m_handlers.runHandler(callBack); });
 }
 
 void FormHauptHandlers::click(ControlId button) {

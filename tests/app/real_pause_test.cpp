@@ -7,10 +7,10 @@
 #include "formhaupt.h"
 #include "qt_runtime.h"
 
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 
