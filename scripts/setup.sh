@@ -26,6 +26,12 @@ LETTERFIBEL_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
 LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86-64 binutils
     clang-format reuse xvfb xdotool x11-utils imagemagick)
 
+# What the page needs: emscripten, and fonttools with Brotli to cut its font down; its tests add
+# Chromium with its WebDriver, Firefox ESR and Node's package manager for axe-core.
+LETTERFIBEL_WEB_PACKAGES=(cmake ninja-build emscripten nodejs fonts-liberation2 fonttools python3-brotli)
+LETTERFIBEL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr npm
+    imagemagick xvfb clang-format zip unzip)
+
 letterfibel_fail() {
     echo "$*" >&2
     exit 1

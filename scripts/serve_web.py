@@ -1,0 +1,41 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Serves the page's folder on this machine only (127.0.0.1), as any static web host would.
+
+    serve_web.py FOLDER [PORT]    PORT 0 or none: a free one; prints the address once listening
+"""
+import functools
+import http.server
+import sys
+
+
+class StaticFiles(http.server.SimpleHTTPRequestHandler):
+    # What a web host sends for these; a browser compiles WebAssembly while it loads only when
+    # it comes as application/wasm.
+    extensions_map = {
+        **http.server.SimpleHTTPRequestHandler.extensions_map,
+        ".wasm": "application/wasm",
+        ".webmanifest": "application/manifest+json",
+        ".js": "text/javascript",
+        ".woff2": "font/woff2",
+    }
+
+    def log_message(self, format, *args):
+        pass
+
+
+def main():
+    folder = sys.argv[1]
+    port = int(sys.argv[2]) if len(sys.argv) > 2 else 0
+    handler = functools.partial(StaticFiles, directory=folder)
+    with http.server.ThreadingHTTPServer(("127.0.0.1", port), handler) as server:
+        print("http://127.0.0.1:%d/" % server.server_address[1], flush=True)
+        try:
+            server.serve_forever()
+        except KeyboardInterrupt:
+            pass
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,387 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Letterfibel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The page in headless Chromium, driven from outside with real input (WebDriver clicks and
+keys), served from 127.0.0.1 as a static web host would.
+
+    page_test.py SITE_FOLDER AXE_SCRIPT [unittest arguments]
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+SITE = AXE = None
+SERVE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
+                     "serve_web.py")
+
+# What the learner must see for each glyph: its name (the Greek alphabet, not the program's).
+NAMES = {
+    "α": "Alpha", "β": "Beta", "γ": "Gamma", "δ": "Delta", "ε": "Epsilon", "η": "Eta",
+    "ϑ": "Theta", "λ": "Lambda", "μ": "My", "ν": "Ny", "π": "Pi", "ρ": "Rho", "σ": "Sigma",
+    "φ": "Phi", "ω": "Omega",
+    "Α": "Alpha", "Β": "Beta", "Γ": "Gamma", "Δ": "Delta", "Ε": "Epsilon", "Η": "Eta",
+    "Θ": "Theta", "Λ": "Lambda", "Μ": "My", "Ν": "Ny", "Π": "Pi", "Ρ": "Rho", "Σ": "Sigma",
+    "Φ": "Phi", "Ω": "Omega",
+}
+BUTTON = {"Alpha": "CommandAl", "Beta": "CommandBe", "Gamma": "CommandGa", "Delta": "CommandDe",
+          "Epsilon": "CommandEp", "Eta": "CommandEt", "Theta": "CommandTh",
+          "Lambda": "CommandLa", "My": "CommandMy", "Ny": "CommandNy", "Pi": "CommandPi",
+          "Rho": "CommandRh", "Sigma": "CommandSi", "Phi": "CommandPh", "Omega": "CommandOm"}
+TAB_ORDER = ["CommandEnde", "CommandAl", "CommandBe", "CommandGa", "CommandDe", "CommandEp",
+             "CommandEt", "CommandTh", "CommandLa", "CommandMy", "CommandNy", "CommandPi",
+             "CommandRh", "CommandSi", "CommandPh", "CommandOm", "CommandKlein",
+             "CommandGross", "CommandGemischt"]
+LOWER = "Welcher griechische Kleinbuchstabe ist sichtbar ?"
+UPPER = "Welcher griechische Grossbuchstabe ist sichtbar ?"
+RED, GREEN = "rgb(255, 0, 0)", "rgb(0, 192, 0)"
+
+
+class Server:
+    def __init__(self, port=0):
+        self.process = subprocess.Popen([sys.executable, SERVE, SITE, str(port)],
+                                        stdout=subprocess.PIPE, text=True)
+        self.address = self.process.stdout.readline().strip()
+        self.port = int(self.address.rsplit(":", 1)[1].strip("/"))
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+        self.process.stdout.close()
+
+
+class Browser:
+    """One Chromium with a fresh profile; every request and console message is recorded."""
+
+    def __init__(self, width=900, height=700, mobile=False):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        self.profile = tempfile.TemporaryDirectory()
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                         "--no-first-run", "--user-data-dir=" + self.profile.name,
+                         "--window-size=%d,%d" % (width, height)):
+            options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
+                                       options=options)
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                 deviceScaleFactor=1, mobile=mobile)
+        self.requests = []
+        self.console = []
+
+    def cdp(self, command, **parameters):
+        return self.driver.execute_cdp_cmd(command, parameters)
+
+    def open(self, address):
+        # What the browser asked for of itself before the page: its new tab.
+        self.driver.get_log("performance")
+        self.driver.get(address)
+        self.wait_for(lambda: self.js(
+            "return !document.getElementById('stage').hidden && document.fonts.status"
+            " === 'loaded' && document.querySelectorAll('#window button').length"), 10)
+
+    def js(self, script, *arguments):
+        return self.driver.execute_script(script, *arguments)
+
+    def wait_for(self, condition, seconds, interval=0.02):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            value = condition()
+            if value:
+                return value
+            time.sleep(interval)
+        return condition()
+
+    def click(self, element_id):
+        self.driver.find_element("id", element_id).click()
+
+    def text(self, element_id):
+        return self.js("return document.getElementById(arguments[0]).textContent", element_id)
+
+    def colour(self, element_id):
+        return self.js("return getComputedStyle(document.getElementById(arguments[0])).color",
+                       element_id)
+
+    def said(self):
+        return self.text("notice")
+
+    def collect_logs(self):
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                self.requests.append(message["params"]["request"]["url"])
+        self.console += self.driver.get_log("browser")
+
+    def quit(self):
+        self.collect_logs()
+        self.driver.quit()
+        self.profile.cleanup()
+
+
+class PageTest(unittest.TestCase):
+    width, height, mobile = 900, 700, False
+
+    def setUp(self):
+        self.server = Server()
+        self.browser = Browser(self.width, self.height, self.mobile)
+        self.browser.open(self.server.address)
+
+    def tearDown(self):
+        self.browser.quit()
+        self.server.stop()
+        # Nothing but the page's own files, and not a word on the console, in any test.
+        foreign = [url for url in self.browser.requests
+                   if not url.startswith(self.server.address) and not url.startswith("data:")]
+        self.assertEqual(foreign, [], "requests to another origin")
+        self.assertEqual(self.browser.console, [], "console messages")
+
+    # Reads the letter on display and returns the button of its name.
+    def right_button(self):
+        return BUTTON[NAMES[self.browser.text("LabelAnzeige")]]
+
+    def wrong_button(self):
+        right = self.right_button()
+        return "CommandAl" if right != "CommandAl" else "CommandBe"
+
+    def wait_for_the_next_letter(self):
+        return self.browser.wait_for(lambda: self.browser.text("LabelAnzeigeText") == "", 4)
+
+
+class Drill(PageTest):
+    def test_every_mode_judges_counts_colours_and_says_it(self):
+        b = self.browser
+        self.assertEqual(b.js("return document.documentElement.lang"), "de")
+        self.assertEqual(b.driver.title, "Letterfibel")
+        self.assertEqual(b.text("Frame1-caption"), "")
+        self.assertEqual(b.text("LabelRichtig"), "0 richtig")
+        for mode, question in (("CommandKlein", LOWER), ("CommandGross", UPPER),
+                               ("CommandGemischt", None)):
+            with self.subTest(mode=mode):
+                b.click(mode)
+                glyph = b.text("LabelAnzeige")
+                self.assertIn(glyph, NAMES)
+                expected = question or (LOWER if glyph.islower() else UPPER)
+                self.assertEqual(b.text("Frame1-caption"), expected)
+                self.assertEqual(b.wait_for(b.said, 1), expected)
+                name = NAMES[glyph]
+
+                b.click(self.wrong_button())
+                self.assertEqual(b.text("LabelAnzeigeText"), name)
+                self.assertEqual(b.colour("LabelAnzeigeText"), RED)
+                self.assertEqual(b.text("LabelFalsch"), "1 falsch")
+                self.assertEqual(b.wait_for(lambda: b.said().startswith("Falsch"), 1) and
+                                 b.said(), "Falsch: %s. 1 falsch" % name)
+
+                b.click(BUTTON[name])
+                self.assertEqual(b.colour("LabelAnzeigeText"), GREEN)
+                self.assertEqual(b.text("LabelRichtig"), "0 richtig")
+                self.assertEqual(b.wait_for(lambda: b.said().startswith("Richtig"), 1) and
+                                 b.said(), "Richtig: %s" % name)
+                self.assertTrue(self.wait_for_the_next_letter(), "the pause did not end")
+
+                name = NAMES[b.text("LabelAnzeige")]
+                b.click(BUTTON[name])
+                self.assertEqual(b.text("LabelRichtig"), "1 richtig")
+                self.assertEqual(b.wait_for(lambda: b.said() == "Richtig: %s. 1 richtig" % name,
+                                            1), True)
+                self.assertTrue(self.wait_for_the_next_letter())
+        # The words leave nothing behind for a later review.
+        self.assertTrue(b.wait_for(lambda: b.said() == "", 3))
+        # Nothing of it is kept: no cookie, no storage.
+        self.assertEqual(b.driver.get_cookies(), [])
+        self.assertEqual(b.js("return localStorage.length + sessionStorage.length"), 0)
+        self.assertEqual(b.js("return indexedDB.databases().then(d => d.length)"), 0)
+
+    def test_the_pause_ignores_names_and_a_new_drill_is_judged_at_once(self):
+        b = self.browser
+        b.click("CommandKlein")
+        b.click(self.right_button())
+        started = time.monotonic()
+        glyph = b.text("LabelAnzeige")
+        for button in BUTTON.values():
+            b.click(button)
+        self.assertEqual(b.text("LabelFalsch"), "0 falsch", "a name was judged in the pause")
+        self.assertEqual(b.text("LabelRichtig"), "1 richtig")
+        self.assertTrue(self.wait_for_the_next_letter())
+        took = time.monotonic() - started
+        self.assertGreaterEqual(took, 1.9)
+        self.assertLess(took, 3.5)
+
+        # A mode during the pause: its drill at once, judged at once; the old pause draws
+        # nothing.
+        b.click(self.right_button())
+        b.click("CommandGross")
+        self.assertEqual(b.text("Frame1-caption"), UPPER)
+        glyph = b.text("LabelAnzeige")
+        self.assertTrue(glyph.isupper())
+        b.click(self.wrong_button())
+        self.assertEqual(b.text("LabelFalsch"), "1 falsch")
+        time.sleep(2.5)
+        self.assertEqual(b.text("LabelAnzeige"), glyph)
+        self.assertEqual(b.text("LabelAnzeigeText"), NAMES[glyph])
+
+    def test_ende_ends_the_program(self):
+        b = self.browser
+        b.click("CommandKlein")
+        b.click(self.right_button())
+        b.click("CommandEnde")
+        self.assertTrue(b.js("return document.getElementById('stage').hidden"))
+        self.assertFalse(b.js("return document.getElementById('ended').hidden"))
+        self.assertIn("beendet", b.text("ended"))
+        self.assertEqual(b.js("return [...document.querySelectorAll('button')]"
+                              ".filter(e => e.checkVisibility()).length"), 0)
+
+    def test_keyboard_only(self):
+        b = self.browser
+        self.assertEqual(b.js("return document.activeElement.id"), "CommandEnde")
+        seen = ["CommandEnde"]
+        for _ in TAB_ORDER[1:]:
+            ActionChains(b.driver).send_keys(Keys.TAB).perform()
+            seen.append(b.js("return document.activeElement.id"))
+        self.assertEqual(seen, TAB_ORDER)
+        ActionChains(b.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(
+            Keys.SHIFT).perform()
+        self.assertEqual(b.js("return document.activeElement.id"), "CommandGross")
+        ActionChains(b.driver).send_keys(Keys.ENTER).perform()
+        self.assertEqual(b.text("Frame1-caption"), UPPER)
+        b.js("document.getElementById(arguments[0]).focus()", self.wrong_button())
+        ActionChains(b.driver).send_keys(Keys.SPACE).perform()
+        self.assertEqual(b.text("LabelFalsch"), "1 falsch")
+
+
+class Screens(PageTest):
+    def rectangles(self):
+        return self.browser.js(
+            "return [...document.querySelectorAll('#window > *, #Frame1 > .control')]"
+            ".map(e => { const r = e.getBoundingClientRect(); return [e.id, e.tagName, r.left,"
+            " r.top, r.width, r.height]; })")
+
+    def test_the_exact_layout_centred(self):
+        b = self.browser
+        window = b.js("const r = document.getElementById('window').getBoundingClientRect();"
+                      " return [r.left, r.top, r.width, r.height]")
+        self.assertEqual(window[2:], [741, 592])
+        self.assertEqual(window[0], (900 - 741) / 2)
+        places = {name: rect for name, _, *rect in self.rectangles()}
+        self.assertEqual(len(places), 26)
+        left, top = window[:2]
+        self.assertEqual(places["CommandAl"], [left + 40, top + 232, 105, 25])
+        self.assertEqual(places["CommandEnde"], [left + 272, top + 496, 185, 33])
+        self.assertEqual(places["LabelAnzeige"], [left + 192, top + 144, 73, 49])
+
+    def test_a_small_window_scales_down_and_answers(self):
+        b = self.browser
+        b.cdp("Emulation.setDeviceMetricsOverride", width=640, height=480, deviceScaleFactor=1,
+              mobile=False)
+        window = b.wait_for(lambda: b.js(
+            "const r = document.getElementById('window').getBoundingClientRect();"
+            " return r.width < 741 && [r.left, r.top, r.right, r.bottom]"), 2)
+        self.assertTrue(window)
+        self.assertGreaterEqual(window[0], 0)
+        self.assertLessEqual(window[2], 640.5)
+        self.assertLessEqual(window[3], 480.5)
+        b.click("CommandKlein")
+        self.assertEqual(b.text("Frame1-caption"), LOWER)
+
+    def test_a_phone_shows_the_whole_drill_with_large_targets(self):
+        b = self.browser
+        b.cdp("Emulation.setDeviceMetricsOverride", width=360, height=640, deviceScaleFactor=2,
+              mobile=True)
+        b.click("CommandKlein")
+        b.click(self.wrong_button())
+        self.assertTrue(b.wait_for(lambda: b.js(
+            "return document.getElementById('CommandAl').getBoundingClientRect().width < 200"),
+            2))
+        self.assertLessEqual(b.js("return document.documentElement.scrollHeight"), 640)
+        self.assertLessEqual(b.js("return document.documentElement.scrollWidth"), 360)
+        for name, tag, left, top, width, height in self.rectangles():
+            with self.subTest(control=name):
+                self.assertGreaterEqual(left, 0)
+                self.assertGreaterEqual(top, 0)
+                self.assertLessEqual(left + width, 360.5)
+                self.assertLessEqual(top + height, 640.5)
+                if tag == "BUTTON":
+                    self.assertGreaterEqual(width, 24)
+                    self.assertGreaterEqual(height, 24)
+        b.click(self.right_button())
+        self.assertEqual(b.colour("LabelAnzeigeText"), GREEN)
+
+
+class Offline(PageTest):
+    def test_after_the_first_visit_it_starts_and_drills_without_the_network(self):
+        b = self.browser
+        self.assertTrue(b.wait_for(lambda: b.js(
+            "return navigator.serviceWorker.controller !== null || "
+            "navigator.serviceWorker.ready.then(() => true)"), 10))
+        # The worker takes the page over once it is active; it keeps the files as it installs.
+        self.assertTrue(b.wait_for(lambda: b.js(
+            "return caches.keys().then(k => k.length > 0 && caches.open(k[0]))"
+            ".then(c => c && c.keys()).then(r => r && r.length >= 10)"), 10))
+        self.assertEqual(b.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+        self.server.stop()
+        b.driver.refresh()
+        b.wait_for(lambda: b.js("return !document.getElementById('stage').hidden"), 10)
+        b.click("CommandGemischt")
+        self.assertIn(b.text("LabelAnzeige"), NAMES)
+        b.click(self.right_button())
+        self.assertEqual(b.colour("LabelAnzeigeText"), GREEN)
+        self.server = Server(self.server.port)  # for tearDown, which stops it again
+        # Requests to the stopped server failed; the console says so, and the page did not.
+        b.collect_logs()
+        b.console = [m for m in b.console if "net::ERR_CONNECTION_REFUSED" not in m["message"]]
+
+
+class Accessibility(PageTest):
+    def audit(self):
+        b = self.browser
+        with open(AXE, encoding="utf-8") as f:
+            b.cdp("Runtime.evaluate", expression=f.read())
+        result = b.cdp("Runtime.evaluate", awaitPromise=True, returnByValue=True,
+                       expression="axe.run(document, {resultTypes: ['violations']})"
+                                  ".then(r => r.violations.map(v => [v.id, v.nodes.length]))")
+        return result["result"]["value"]
+
+    def test_what_a_screen_reader_gets(self):
+        b = self.browser
+        b.click("CommandKlein")
+        b.click(self.wrong_button())
+        tree = b.cdp("Accessibility.getFullAXTree")["nodes"]
+        names = [n.get("name", {}).get("value", "") for n in tree if not n.get("ignored")]
+        greek = [n for n in names if re.search("[\u0370-\u03ff]", str(n))]
+        self.assertEqual(greek, [], "no node may be named by a Greek letter")
+        self.assertIn("Angezeigter Buchstabe", names)
+        self.assertIn(LOWER, names)
+        buttons = [n.get("name", {}).get("value") for n in tree
+                   if n.get("role", {}).get("value") == "button" and not n.get("ignored")]
+        self.assertEqual(len(buttons), 19)
+        live = [n for n in tree if n.get("role", {}).get("value") == "status"]
+        self.assertEqual(len(live), 1)
+
+    def test_axe_finds_only_the_designs_own_contrast_and_nothing_with_more_contrast(self):
+        b = self.browser
+        b.click("CommandKlein")
+        b.click(self.wrong_button())
+        self.assertEqual([rule for rule, _ in self.audit() if rule != "color-contrast"], [])
+        b.cdp("Emulation.setEmulatedMedia",
+              features=[{"name": "prefers-contrast", "value": "more"}])
+        self.assertEqual(b.colour("LabelAnzeigeText"), "rgb(176, 0, 0)")
+        self.assertEqual(self.audit(), [])
+
+
+def main():
+    global SITE, AXE
+    SITE, AXE = sys.argv[1], sys.argv[2]
+    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "formhaupt.h"
+
+#include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+#include <string>
+
+namespace letterfibel::web {
+
+using letterfibel::ControlDefinition;
+using letterfibel::ControlId;
+using letterfibel::ControlKind;
+
+namespace {
+
+// Places and sizes go into custom properties, so that the stylesheet can lay the same elements
+// out anew on a narrow screen.
+EM_JS(void, addControl,
+      (const char* name, int kind, int inFrame, const char* caption, int left, int top, int width,
+       int height, int fontPixels, int bold, const char* colour, int alignment),
+      {
+          const tag = ["div", "div", "button"][kind];
+          const element = document.createElement(kind == 0 && UTF8ToString(name) == "Label1"
+                                                      ? "h1"
+                                                      : tag);
+          element.id = UTF8ToString(name);
+          element.className = "control " + ["label", "frame", "button"][kind] + " " +
+                              ["left", "centre", "right"][alignment];
+          if (kind == 2)
+              element.type = "button";
+          if (kind == 1) {
+              // The caption is the question; it names the group for assistive technology.
+              const captionElement = document.createElement("span");
+              captionElement.id = element.id + "-caption";
+              captionElement.className = "caption";
+              captionElement.textContent = UTF8ToString(caption);
+              element.setAttribute("role", "group");
+              element.setAttribute("aria-labelledby", captionElement.id);
+              element.append(captionElement);
+          } else {
+              element.textContent = UTF8ToString(caption);
+          }
+          const style = element.style;
+          style.setProperty("--left", left + "px");
+          style.setProperty("--top", top + "px");
+          style.setProperty("--width", width + "px");
+          style.setProperty("--height", height + "px");
+          style.setProperty("--font-size", fontPixels + "px");
+          if (bold)
+              style.fontWeight = "bold";
+          if (UTF8ToString(colour))
+              style.color = UTF8ToString(colour);
+          const container = document.getElementById(inFrame ? "Frame1" : "window");
+          container.append(element);
+      });
+
+// Its name says what it is; its text would say the answer, so the glyph stands in a child that
+// assistive technology does not see.
+EM_JS(void, nameLetterDisplay, (const char* id, const char* name), {
+    const element = document.getElementById(UTF8ToString(id));
+    element.setAttribute("role", "img");
+    element.setAttribute("aria-label", UTF8ToString(name));
+    const glyph = document.createElement("span");
+    glyph.id = element.id + "-glyph";
+    glyph.setAttribute("aria-hidden", "true");
+    element.append(glyph);
+});
+
+EM_JS(void, showReady, (const char* focused), {
+    document.getElementById("loading").hidden = true;
+    document.getElementById("stage").hidden = false;
+    document.getElementById(UTF8ToString(focused)).focus();
+});
+
+EM_JS(void, sayInNotice, (const char* words), {
+    document.getElementById("notice").textContent = UTF8ToString(words);
+});
+
+// Not modal, and one at a time: the window and a running pause go on.
+EM_JS(void, showErrorBox, (const char* message), {
+    const box = document.getElementById("fehler");
+    if (box.open)
+        return;
+    box.querySelector("p").textContent = UTF8ToString(message);
+    box.show();
+    box.querySelector("button").focus();
+});
+
+} // namespace
+
+FormHaupt::FormHaupt()
+    : m_spoken(m_display, [this] { sayWaitingWords(); })
+    , m_handlers(m_spoken, m_runtime,
+                 [](const std::string& message) { showErrorBox(message.c_str()); }) {
+    createControls();
+    wireButtons();
+    m_handlers.Form_Load();
+    showReady(letterfibel::controlDefinition(letterfibel::focusAtStart()).name);
+}
+
+void FormHaupt::createControls() {
+    // In tab order, as the page moves the focus along the order of its elements; the frame comes
+    // before the labels it holds.
+    for (const ControlId id : letterfibel::controlsInTabOrder()) {
+        const ControlDefinition& control = letterfibel::controlDefinition(id);
+        const letterfibel::PixelRect place = letterfibel::pixelsInContainer(control);
+        const std::string colour = control.foreColour == letterfibel::kDefaultColour
+                                       ? std::string()
+                                       : cssColour(control.foreColour);
+        addControl(control.name, static_cast<int>(control.kind), control.inFrame1,
+                   control.caption, place.left, place.top, place.width, place.height,
+                   control.fontPixels, control.bold, colour.c_str(),
+                   static_cast<int>(control.alignment));
+    }
+    nameLetterDisplay(letterfibel::controlDefinition(ControlId::LabelAnzeige).name,
+                      letterfibel::kLetterDisplayName);
+}
+
+void FormHaupt::wireButtons() {
+    for (const ControlDefinition& control : letterfibel::formHauptControls()) {
+        if (control.kind != ControlKind::Button)
+            continue;
+        Button& button = m_buttons[letterfibel::controlIndex(control.id)];
+        button = {this, control.id};
+        const std::string selector = std::string("#") + control.name;
+        emscripten_set_click_callback(
+            selector.c_str(), &button, false,
+            [](int, const EmscriptenMouseEvent*, void* data) -> EM_BOOL {
+                const auto& clicked = *static_cast<const Button*>(data);
+                clicked.form->m_handlers.click(clicked.id);
+                return true;
+            });
+    }
+}
+
+void FormHaupt::sayWaitingWords() {
+    // Once the handler that gathered them has returned: one action is said once.
+    emscripten_set_timeout(
+        [](void* data) {
+            auto& self = *static_cast<FormHaupt*>(data);
+            const std::string words = self.m_spoken.takeWords();
+            if (words.empty())
+                return;
+            sayInNotice(words.c_str());
+            // Afterwards a review of the page must not find an old verdict.
+            if (self.m_silencing)
+                emscripten_clear_timeout(self.m_silencing);
+            self.m_silencing = emscripten_set_timeout(
+                [](void* data) {
+                    auto& self = *static_cast<FormHaupt*>(data);
+                    self.m_silencing = 0;
+                    sayInNotice("");
+                },
+                static_cast<double>(letterfibel::kWordsKeptFor.count()), data);
+        },
+        0, this);
+}
+
+} // namespace letterfibel::web

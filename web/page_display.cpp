@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Letterfibel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "page_display.h"
+
+#include "form_controls.h"
+#include "greek_glyphs.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdio>
+
+namespace letterfibel::web {
+
+namespace {
+
+EM_JS(void, setElementText, (const char* id, const char* text), {
+    document.getElementById(UTF8ToString(id)).textContent = UTF8ToString(text);
+});
+
+EM_JS(void, setElementGreekText, (const char* id, const char16_t* text), {
+    document.getElementById(UTF8ToString(id)).textContent = UTF16ToString(text);
+});
+
+EM_JS(void, setElementColour, (const char* id, const char* colour), {
+    document.getElementById(UTF8ToString(id)).style.color = UTF8ToString(colour);
+});
+
+const char* elementOf(letterfibel::DisplayControl control) {
+    using letterfibel::ControlId;
+    using letterfibel::DisplayControl;
+    switch (control) {
+    case DisplayControl::Frame1:
+        // The frame's caption is an element of its own, which also names the group.
+        return "Frame1-caption";
+    case DisplayControl::LabelAnzeige:
+        // Kept from assistive technology: the glyph is the answer.
+        return "LabelAnzeige-glyph";
+    case DisplayControl::LabelAnzeigeText:
+        return letterfibel::controlDefinition(ControlId::LabelAnzeigeText).name;
+    case DisplayControl::LabelRichtig:
+        return letterfibel::controlDefinition(ControlId::LabelRichtig).name;
+    case DisplayControl::LabelFalsch:
+        return letterfibel::controlDefinition(ControlId::LabelFalsch).name;
+    }
+    return "";
+}
+
+} // namespace
+
+std::string cssColour(std::int32_t colour) {
+    const auto bits = static_cast<std::uint32_t>(colour);
+    char rgb[7];
+    std::snprintf(rgb, sizeof rgb, "%02x%02x%02x", bits & 0xFF, (bits >> 8) & 0xFF,
+                  (bits >> 16) & 0xFF);
+    return std::string("var(--colour-") + rgb + ", #" + rgb + ")";
+}
+
+void PageDisplay::setCaption(letterfibel::DisplayControl control, const std::string& text) {
+    if (control == letterfibel::DisplayControl::LabelAnzeige) {
+        setElementGreekText(elementOf(control), letterfibel::greekFromSymbolText(text).c_str());
+        return;
+    }
+    setElementText(elementOf(control), text.c_str());
+}
+
+void PageDisplay::setForeColour(letterfibel::DisplayControl control, std::int32_t colour) {
+    setElementColour(elementOf(control), cssColour(colour).c_str());
+}
+
+} // namespace letterfibel::web
