@@ -7,6 +7,7 @@
 #   ./test.sh --windows    the Windows program and the engine's tests, cross-built, under Wine
 #   ./test.sh --packager   a Release build as a packager makes it (CMake's default generator),
 #                          and the release built twice and compared
+#   ./test.sh --web        the page, built with emscripten, in headless Chromium and Firefox
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
@@ -34,8 +35,23 @@ case "${1:-}" in
     packages+=("${LETTERFIBEL_WINDOWS_PACKAGES[@]}" zip unzip git)
     LETTERFIBEL_GENERATOR=
     ;;
+--web)
+    letterfibel_install_packages "${LETTERFIBEL_WEB_PACKAGES[@]}" "${LETTERFIBEL_WEB_TEST_PACKAGES[@]}"
+    command -v npm >/dev/null || letterfibel_install_packages npm
+    build="$LETTERFIBEL_ROOT/build-web"
+    # The accessibility audit, at the version its results were read with.
+    if [ ! -f "$build/axe/node_modules/axe-core/package.json" ] ||
+        ! grep -q "\"version\": \"$LETTERFIBEL_AXE_VERSION\"" "$build/axe/node_modules/axe-core/package.json"; then
+        npm install --prefix "$build/axe" --no-save --no-package-lock --no-audit --no-fund \
+            "axe-core@$LETTERFIBEL_AXE_VERSION" >/dev/null ||
+            letterfibel_fail "Could not install axe-core $LETTERFIBEL_AXE_VERSION from npm (no network?): connect and run this again"
+    fi
+    "$LETTERFIBEL_ROOT/scripts/web.sh" -DLETTERFIBEL_BUILD_TESTS=ON >/dev/null
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+    exit
+    ;;
 *)
-    echo "usage: $0 [--sanitize | --windows | --packager]" >&2
+    echo "usage: $0 [--sanitize | --windows | --packager | --web]" >&2
     exit 2
     ;;
 esac

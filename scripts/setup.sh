@@ -27,10 +27,12 @@ LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86
     clang-format reuse xvfb xdotool x11-utils imagemagick)
 
 # What the page needs: emscripten, and fonttools with Brotli to cut its font down; its tests add
-# Chromium with its WebDriver, Firefox ESR and Node's package manager for axe-core.
+# Chromium with its WebDriver and Firefox ESR; axe-core comes from npm, which some Node packages
+# bring along and Debian's own Node leaves to a package of its own.
 LETTERFIBEL_WEB_PACKAGES=(cmake ninja-build emscripten nodejs fonts-liberation2 fonttools python3-brotli)
-LETTERFIBEL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr npm
-    imagemagick xvfb clang-format zip unzip)
+LETTERFIBEL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr
+    imagemagick xvfb xdotool zip unzip)
+LETTERFIBEL_AXE_VERSION=4.10.2
 
 letterfibel_fail() {
     echo "$*" >&2
