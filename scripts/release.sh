@@ -2,15 +2,16 @@
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a release of the current commit into a folder (default release/): the Debian package,
-# a zip for Windows (letterfibel.exe, the licence, a short German and English readme), the
-# source archive of the same commit, and SHA256SUMS for the three. Built twice from the same
+# a zip for Windows (letterfibel.exe, the licence, a short German and English readme), a zip of
+# the page for any static web host, the source archive of the same commit, and SHA256SUMS for
+# the four. Built twice from the same
 # commit, anywhere and at any time, every file is the same to the byte.
 #   scripts/release.sh [FOLDER]
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 cd "$LETTERFIBEL_ROOT"
 letterfibel_install_packages "${LETTERFIBEL_PACKAGES[@]}" "${LETTERFIBEL_WINDOWS_PACKAGES[@]}" \
-    dpkg-dev file zip git
+    "${LETTERFIBEL_WEB_PACKAGES[@]}" dpkg-dev file zip git
 git rev-parse --git-dir >/dev/null 2>&1 ||
     letterfibel_fail "A release is made of a commit: run this in a git checkout."
 git diff --quiet HEAD -- || letterfibel_fail "There are uncommitted changes: a release is made of a commit alone."
@@ -20,6 +21,7 @@ out=$(realpath -m "${1:-$LETTERFIBEL_ROOT/release}")
 
 scripts/package.sh >/dev/null
 scripts/windows.sh >/dev/null
+site=$(scripts/web.sh 2>/dev/null | tail -n 1)
 rm -rf "$out"
 mkdir -p "$out"
 cp "build-package/letterfibel_${version}_amd64.deb" "$out/"
@@ -32,11 +34,20 @@ cp build-windows/letterfibel.exe "$stage/$folder/letterfibel.exe"
 cp LICENSES/GPL-3.0-or-later.txt "$stage/$folder/LIZENZ-LICENSE.txt"
 cp packaging/windows-readme.txt "$stage/$folder/LIESMICH-README.txt"
 # A zip keeps names in the order given, times in local time and the Unix modes: all fixed here.
-chmod 755 "$stage/$folder"
-chmod 644 "$stage/$folder"/*
-find "$stage/$folder" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
-(cd "$stage" && find "$folder" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "$out/$folder-windows.zip")
+reproducible_zip() { # FOLDER_IN_STAGE ZIP
+    find "$stage/$1" -type d -exec chmod 755 {} +
+    find "$stage/$1" -type f -exec chmod 644 {} +
+    find "$stage/$1" -exec touch -d "@$SOURCE_DATE_EPOCH" {} +
+    (cd "$stage" && find "$1" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "$2")
+}
+reproducible_zip "$folder" "$out/$folder-windows.zip"
+
+web="$folder-web"
+cp -r "$site" "$stage/$web"
+cp LICENSES/GPL-3.0-or-later.txt "$stage/$web/LIZENZ-LICENSE.txt"
+reproducible_zip "$web" "$out/$web.zip"
 
 git archive --format=tar --prefix="$folder/" HEAD | gzip -9n >"$out/$folder.tar.gz"
-(cd "$out" && sha256sum "letterfibel_${version}_amd64.deb" "$folder-windows.zip" "$folder.tar.gz" >SHA256SUMS)
+(cd "$out" && sha256sum "letterfibel_${version}_amd64.deb" "$folder-windows.zip" "$web.zip" \
+    "$folder.tar.gz" >SHA256SUMS)
 echo "$out"

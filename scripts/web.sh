@@ -11,7 +11,7 @@ letterfibel_install_packages "${LETTERFIBEL_WEB_PACKAGES[@]}"
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 build="$LETTERFIBEL_ROOT/build-web"
 emcmake cmake -S "$LETTERFIBEL_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
-    -DLETTERFIBEL_WERROR=ON "$@" >/dev/null ||
+    -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=OFF "$@" >/dev/null ||
     letterfibel_fail "CMake could not configure $build (see above)"
 cmake --build "$build" >&2
 echo "$build/web/site"

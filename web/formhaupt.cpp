@@ -23,13 +23,12 @@ EM_JS(void, addControl,
       (const char* name, int kind, int inFrame, const char* caption, int left, int top, int width,
        int height, int fontPixels, int bold, const char* colour, int alignment),
       {
-          const tag = ["div", "div", "button"][kind];
-          const element = document.createElement(kind == 0 && UTF8ToString(name) == "Label1"
-                                                      ? "h1"
-                                                      : tag);
+          const tag = [ "div", "div", "button" ][kind];
+          const element =
+              document.createElement(kind == 0 && UTF8ToString(name) == "Label1" ? "h1" : tag);
           element.id = UTF8ToString(name);
-          element.className = "control " + ["label", "frame", "button"][kind] + " " +
-                              ["left", "centre", "right"][alignment];
+          element.className = "control " + [ "label", "frame", "button" ][kind] + " " +
+                              [ "left", "centre", "right" ][alignment];
           if (kind == 2)
               element.type = "button";
           if (kind == 1) {
@@ -76,9 +75,8 @@ EM_JS(void, showReady, (const char* focused), {
     document.getElementById(UTF8ToString(focused)).focus();
 });
 
-EM_JS(void, sayInNotice, (const char* words), {
-    document.getElementById("notice").textContent = UTF8ToString(words);
-});
+EM_JS(void, sayInNotice, (const char* words),
+      { document.getElementById("notice").textContent = UTF8ToString(words); });
 
 // Not modal, and one at a time: the window and a running pause go on.
 EM_JS(void, showErrorBox, (const char* message), {
@@ -111,10 +109,9 @@ void FormHaupt::createControls() {
         const std::string colour = control.foreColour == letterfibel::kDefaultColour
                                        ? std::string()
                                        : cssColour(control.foreColour);
-        addControl(control.name, static_cast<int>(control.kind), control.inFrame1,
-                   control.caption, place.left, place.top, place.width, place.height,
-                   control.fontPixels, control.bold, colour.c_str(),
-                   static_cast<int>(control.alignment));
+        addControl(control.name, static_cast<int>(control.kind), control.inFrame1, control.caption,
+                   place.left, place.top, place.width, place.height, control.fontPixels,
+                   control.bold, colour.c_str(), static_cast<int>(control.alignment));
     }
     nameLetterDisplay(letterfibel::controlDefinition(ControlId::LabelAnzeige).name,
                       letterfibel::kLetterDisplayName);
@@ -127,13 +124,12 @@ void FormHaupt::wireButtons() {
         Button& button = m_buttons[letterfibel::controlIndex(control.id)];
         button = {this, control.id};
         const std::string selector = std::string("#") + control.name;
-        emscripten_set_click_callback(
-            selector.c_str(), &button, false,
-            [](int, const EmscriptenMouseEvent*, void* data) -> EM_BOOL {
-                const auto& clicked = *static_cast<const Button*>(data);
-                clicked.form->m_handlers.click(clicked.id);
-                return true;
-            });
+        emscripten_set_click_callback(selector.c_str(), &button, false,
+                                      [](int, const EmscriptenMouseEvent*, void* data) -> EM_BOOL {
+                                          const auto& clicked = *static_cast<const Button*>(data);
+                                          clicked.form->m_handlers.click(clicked.id);
+                                          return true;
+                                      });
     }
 }
 

@@ -14,17 +14,14 @@ namespace letterfibel::web {
 
 namespace {
 
-EM_JS(void, setElementText, (const char* id, const char* text), {
-    document.getElementById(UTF8ToString(id)).textContent = UTF8ToString(text);
-});
+EM_JS(void, setElementText, (const char* id, const char* text),
+      { document.getElementById(UTF8ToString(id)).textContent = UTF8ToString(text); });
 
-EM_JS(void, setElementGreekText, (const char* id, const char16_t* text), {
-    document.getElementById(UTF8ToString(id)).textContent = UTF16ToString(text);
-});
+EM_JS(void, setElementGreekText, (const char* id, const char16_t* text),
+      { document.getElementById(UTF8ToString(id)).textContent = UTF16ToString(text); });
 
-EM_JS(void, setElementColour, (const char* id, const char* colour), {
-    document.getElementById(UTF8ToString(id)).style.color = UTF8ToString(colour);
-});
+EM_JS(void, setElementColour, (const char* id, const char* colour),
+      { document.getElementById(UTF8ToString(id)).style.color = UTF8ToString(colour); });
 
 const char* elementOf(letterfibel::DisplayControl control) {
     using letterfibel::ControlId;
