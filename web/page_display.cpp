@@ -8,7 +8,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <cstdio>
 
 namespace letterfibel::web {
 
@@ -46,11 +45,14 @@ const char* elementOf(letterfibel::DisplayControl control) {
 } // namespace
 
 std::string cssColour(std::int32_t colour) {
+    constexpr char kDigits[] = "0123456789abcdef";
     const auto bits = static_cast<std::uint32_t>(colour);
-    char rgb[7];
-    std::snprintf(rgb, sizeof rgb, "%02x%02x%02x", bits & 0xFF, (bits >> 8) & 0xFF,
-                  (bits >> 16) & 0xFF);
-    return std::string("var(--colour-") + rgb + ", #" + rgb + ")";
+    std::string rgb;
+    // Red, green and blue, each two digits: the bytes in the reverse order of the number's.
+    for (int shift = 0; shift <= 16; shift += 8)
+        for (int nibble : {4, 0})
+            rgb += kDigits[(bits >> (shift + nibble)) & 0xF];
+    return "var(--colour-" + rgb + ", #" + rgb + ")";
 }
 
 void PageDisplay::setCaption(letterfibel::DisplayControl control, const std::string& text) {

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page does around the window: scales it to fit a small screen, loads the letter's
-// font, closes the error box, and keeps the app's files for use without a network.
-"use strict";
+// font, closes the error box, and keeps the app's files for use without a network. It runs
+// first in the module's script, which is loaded async: the WebAssembly is fetched and compiled
+// while the page is parsed, and the window is built once both are done.
 
 const kWindowWidth = 741;
 const kWindowHeight = 592;
@@ -14,15 +15,32 @@ function fitWindow() {
   document.documentElement.style.setProperty("--scale", String(scale));
 }
 
+// The window is built into the parsed page.
+function whenParsed(start) {
+  if (document.readyState === "loading")
+    addEventListener("DOMContentLoaded", start);
+  else
+    start();
+}
+
+if (document.readyState === "loading") {
+  addRunDependency("parsed");
+  whenParsed(() => removeRunDependency("parsed"));
+}
+
 addEventListener("resize", fitWindow);
 fitWindow();
 
 document.fonts.load('37px "Letterfibel Griechisch"');
 
-document.querySelector("#fehler button").addEventListener("click", (event) => {
-  event.target.closest("dialog").close();
+whenParsed(() => {
+  document.querySelector("#fehler button").addEventListener("click", (event) => {
+    event.target.closest("dialog").close();
+  });
 });
 
+// Once the page has loaded: the worker fetches every file again to keep it, which must not
+// hold up the first start.
 if ("serviceWorker" in navigator) {
-  navigator.serviceWorker.register("sw.js");
+  addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
 }
