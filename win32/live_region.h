@@ -20,6 +20,9 @@ public:
     bool create(HWND window, HINSTANCE instance);
     void say(const std::wstring& words);
 
+    // The window is being destroyed, and the control with it.
+    void forget() { m_control = nullptr; }
+
 private:
     HWND m_control = nullptr;
 };

@@ -22,12 +22,19 @@ void setWindowText(HWND control, const std::wstring& text) {
 
 } // namespace
 
+void Win32Display::forgetControls() {
+    m_controls = {};
+    m_colours.clear();
+    m_shown.clear();
+}
+
 Win32Display::Win32Display(const Controls& controls)
     : m_controls(controls) {
     m_shown[m_controls.labelAnzeige] = std::wstring();
     m_shown[m_controls.labelAnzeigeText] = std::wstring();
-    setWindowText(m_controls.labelAnzeige, wideFromUtf8(letterfibel::kLetterDisplayName));
-    setWindowText(m_controls.labelAnzeigeText, wideFromUtf8(letterfibel::kEmptyFeedbackName));
+    for (const DisplayControl control :
+         {DisplayControl::LabelAnzeige, DisplayControl::LabelAnzeigeText})
+        setWindowText(handleOf(control), wideFromUtf8(letterfibel::accessibleName(control, {})));
 }
 
 HWND Win32Display::handleOf(DisplayControl control) const {
@@ -45,11 +52,11 @@ void Win32Display::setCaption(DisplayControl control, const std::string& text) {
         m_shown[window] = wideFromUtf16(letterfibel::greekFromSymbolText(text));
         break;
     case DisplayControl::LabelAnzeigeText:
-        setWindowText(window, wideFromUtf8(text.empty() ? letterfibel::kEmptyFeedbackName : text));
+        setWindowText(window, wideFromUtf8(letterfibel::accessibleName(control, text)));
         m_shown[window] = wideFromUtf8(text);
         break;
     default:
-        setWindowText(window, wideFromUtf8(text));
+        setWindowText(window, wideFromUtf8(letterfibel::accessibleName(control, text)));
         break;
     }
     InvalidateRect(window, nullptr, FALSE);

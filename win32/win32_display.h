@@ -40,6 +40,8 @@ public:
     std::optional<COLORREF> textColour(HWND control) const;
     // What a label shows, where it is not its window text.
     const std::wstring* shownText(HWND control) const;
+    // The window is being destroyed: no handle of its controls is kept past it.
+    void forgetControls();
 
 private:
     HWND handleOf(letterfibel::DisplayControl control) const;
