@@ -150,8 +150,14 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         m_runtime.endProgram();
         return 0;
     case WM_DESTROY:
+        // One owner for each handle, and none kept past the window: its controls go with it.
         m_window = nullptr;
         m_runtime.setWindow(nullptr);
+        m_controls.fill(nullptr);
+        m_lastFocus = nullptr;
+        if (m_display)
+            m_display->forgetControls();
+        m_notice.forget();
         // A window whose creation failed leaves the message of its failure on screen.
         if (m_created)
             PostQuitMessage(0);
@@ -197,8 +203,11 @@ bool FormHaupt::onCreate() {
     for (std::size_t i = 0; i < table.size(); ++i)
         if (table[i].foreColour != letterfibel::kDefaultColour)
             m_display->setTextColour(m_controls[i], table[i].foreColour);
-    m_spoken = std::make_unique<letterfibel::SpokenFeedback>(
-        *m_display, [this] { PostMessageW(m_window, kWordsWaiting, 0, 0); });
+    m_spoken = std::make_unique<letterfibel::SpokenFeedback>(*m_display, [this] {
+        // A null window would make it a message of the thread, which nobody takes.
+        if (m_window)
+            PostMessageW(m_window, kWordsWaiting, 0, 0);
+    });
     m_handlers = std::make_unique<letterfibel::FormHauptHandlers>(
         *m_spoken, m_runtime,
         [this](const std::string& message) { showError(wideFromUtf8(message)); });
