@@ -19,7 +19,7 @@ using letterfibel::ControlKind;
 namespace {
 
 constexpr wchar_t kClassName[] = L"Letterfibel";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 // Control ids start above IDCANCEL, which the dialog manager sends for Esc.
 constexpr int kFirstControlId = 100;
 // Posted when the drill has words for the screen reader, so that they are said once the
@@ -94,9 +94,15 @@ HWND FormHaupt::create() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &FormHaupt::windowProcedure;
     windowClass.hInstance = m_instance;
-    windowClass.hIcon = LoadIconW(m_instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = windowClass.hIcon;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    // Each slot gets the icon's picture of its own size, not one scaled down by the system.
+    const auto icon = [this](int width, int height) {
+        return static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(width), GetSystemMetrics(height),
+                                             LR_DEFAULTCOLOR | LR_SHARED));
+    };
+    windowClass.hIcon = icon(SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass))
