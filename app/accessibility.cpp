@@ -19,7 +19,7 @@ class Application : public QAccessibleApplication {
 public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description)
-            return QStringLiteral("Übung zum Lesen der griechischen Buchstaben");
+            return QString::fromUtf8(letterfibel::kDescription);
         return QAccessibleApplication::text(t);
     }
 };

@@ -77,7 +77,7 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     , m_runtime(runtime)
     , m_notice(new SpokenNotice(this)) {
     setObjectName(QStringLiteral("FormHaupt"));
-    setWindowTitle(QStringLiteral("Letterfibel"));
+    setWindowTitle(QString::fromUtf8(letterfibel::kWindowTitle));
     setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
     // A fixed layout has nothing to show in a larger window: no maximize button, also where
     // the title bar is drawn by Qt itself (Wayland).
@@ -87,7 +87,7 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     paintButtonFace(this);
     setWindowIcon(applicationIcon());
     setAccessibleName(windowTitle());
-    setAccessibleDescription(QStringLiteral("Übung zum Lesen der griechischen Buchstaben"));
+    setAccessibleDescription(QString::fromUtf8(letterfibel::kDescription));
 
     createControls();
     const auto label = [this](ControlId id) { return m_labels[letterfibel::controlIndex(id)]; };

@@ -4,6 +4,7 @@
 #include "program.h"
 
 #include "accessibility.h"
+#include "form_controls.h"
 #include "formhaupt.h"
 #include "qt_runtime.h"
 #include "termination_signals.h"
@@ -16,8 +17,8 @@ int runLetterfibel(int argc, char* argv[]) {
     int endingSignal = 0;
     const int code = [&] {
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Letterfibel"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Letterfibel"));
+        QApplication::setApplicationName(QString::fromUtf8(letterfibel::kWindowTitle));
+        QApplication::setApplicationDisplayName(QString::fromUtf8(letterfibel::kWindowTitle));
         installAccessibleRoles();
         // Lets Wayland compositors and task bars find the menu entry and its icon.
         QApplication::setDesktopFileName(QStringLiteral(LETTERFIBEL_APP_ID));

@@ -113,8 +113,9 @@ void FormHaupt::createControls() {
                    place.left, place.top, place.width, place.height, control.fontPixels,
                    control.bold, colour.c_str(), static_cast<int>(control.alignment));
     }
-    nameLetterDisplay(letterfibel::controlDefinition(ControlId::LabelAnzeige).name,
-                      letterfibel::kLetterDisplayName);
+    nameLetterDisplay(
+        letterfibel::controlDefinition(ControlId::LabelAnzeige).name,
+        letterfibel::accessibleName(letterfibel::DisplayControl::LabelAnzeige, {}).c_str());
 }
 
 void FormHaupt::wireButtons() {

@@ -60,13 +60,14 @@ void FormHaupt::showError(const std::wstring& message) {
     if (m_errorShown->exchange(true))
         return;
     struct Box {
+        std::wstring title;
         std::wstring message;
         std::shared_ptr<std::atomic<bool>> shown;
     };
-    auto* box = new Box{message, m_errorShown};
+    auto* box = new Box{wideFromUtf8(letterfibel::kWindowTitle), message, m_errorShown};
     const auto show = [](void* parameter) -> DWORD {
         std::unique_ptr<Box> box(static_cast<Box*>(parameter));
-        MessageBoxW(nullptr, box->message.c_str(), L"Letterfibel",
+        MessageBoxW(nullptr, box->message.c_str(), box->title.c_str(),
                     MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
         *box->shown = false;
         return 0;
@@ -108,7 +109,8 @@ HWND FormHaupt::create() {
     if (!RegisterClassExW(&windowClass))
         return nullptr;
     // The size follows in layout(), once the window knows its screen's density.
-    HWND window = CreateWindowExW(0, kClassName, L"Letterfibel", kStyle, CW_USEDEFAULT,
+    const std::wstring title = wideFromUtf8(letterfibel::kWindowTitle);
+    HWND window = CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT,
                                   CW_USEDEFAULT, letterfibel::kClientWidth,
                                   letterfibel::kClientHeight, nullptr, nullptr, m_instance, this);
     // From here on, the window's end is the program's end.
@@ -196,8 +198,8 @@ bool FormHaupt::onCreate() {
         SetWindowPos(control(id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetWindowPos(control(ControlId::Frame1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 
-    // Nothing may throw through the window procedure: a display that cannot name its labels
-    // fails the creation.
+    // Naming the labels calls SetWindowTextW, which fails where the system has no memory left for
+    // the text; nothing may throw through the window procedure, so that fails the creation.
     try {
         m_display = std::make_unique<Win32Display>(Win32Display::Controls{
             control(ControlId::Frame1), control(ControlId::LabelAnzeige),

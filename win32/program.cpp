@@ -3,7 +3,9 @@
 
 #include "program.h"
 
+#include "form_controls.h"
 #include "formhaupt.h"
+#include "wide_text.h"
 #include "win32_runtime.h"
 
 #include <commctrl.h>
@@ -27,8 +29,8 @@ int runLetterfibel(HINSTANCE instance, int showCommand) {
     FormHaupt form(instance, runtime);
     HWND window = form.create();
     if (!window) {
-        MessageBoxW(nullptr, L"Das Fenster von Letterfibel ließ sich nicht öffnen.", L"Letterfibel",
-                    MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, L"Das Fenster von Letterfibel ließ sich nicht öffnen.",
+                    wideFromUtf8(letterfibel::kWindowTitle).c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
     ShowWindow(window, showCommand);

@@ -93,6 +93,14 @@ std::array<ControlId, kControlCount> controlsInTabOrder() {
     return order;
 }
 
+std::string accessibleName(DisplayControl control, const std::string& caption) {
+    if (control == DisplayControl::LabelAnzeige)
+        return "Angezeigter Buchstabe";
+    if (control == DisplayControl::LabelAnzeigeText && caption.empty())
+        return "Rückmeldung";
+    return caption;
+}
+
 ControlId focusAtStart() {
     for (const ControlId id : controlsInTabOrder())
         if (controlDefinition(id).kind == ControlKind::Button)

@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "display.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace letterfibel {
 
@@ -83,10 +86,14 @@ PixelRect pixelsInWindow(const ControlDefinition& control);
 // The face of every text but the letter's; where a system lacks it, a metric twin stands in.
 constexpr const char* kTextFace = "Arial";
 
-// Names for assistive technology where the caption will not do: the letter on display would
-// give the answer away, and an empty feedback label would have no name of its own.
-constexpr const char* kLetterDisplayName = "Angezeigter Buchstabe";
-constexpr const char* kEmptyFeedbackName = "Rückmeldung";
+// The window's title, and what the program is, for assistive technology and task bars.
+constexpr const char* kWindowTitle = "Letterfibel";
+constexpr const char* kDescription = "Übung zum Lesen der griechischen Buchstaben";
+
+// The name a display control gives assistive technology for what it shows: its caption, except
+// where that will not do. The letter on display would give the answer away, and an empty
+// feedback label would have no name of its own (Qt would give it the frame's question).
+std::string accessibleName(DisplayControl control, const std::string& caption);
 
 const std::array<ControlDefinition, kControlCount>& formHauptControls();
 // A control's place in the table, for arrays kept in the table's order.
