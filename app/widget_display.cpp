@@ -10,7 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <stdexcept>
+#include <cstddef>
 
 namespace letterfibel::qt {
 
@@ -30,8 +30,9 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 
 namespace {
 
-// Without a name of its own, an empty label in the frame would take the frame's question.
-const QString kEmptyFeedbackName = QString::fromUtf8(letterfibel::kEmptyFeedbackName);
+QString nameFor(DisplayControl control, const std::string& caption) {
+    return QString::fromStdString(letterfibel::accessibleName(control, caption));
+}
 
 // Qt tells assistive technology of every set, also of one that changes nothing.
 void setAccessibleTexts(QWidget* widget, const QString& name, const QString& description) {
@@ -45,10 +46,9 @@ void setAccessibleTexts(QWidget* widget, const QString& name, const QString& des
 
 WidgetDisplay::WidgetDisplay(const Controls& controls)
     : m_controls(controls) {
-    // Names what the label shows without giving the answer away.
-    m_controls.labelAnzeige->setAccessibleName(QString::fromUtf8(letterfibel::kLetterDisplayName));
     // The other labels' names follow what they show from here on (setCaption).
-    m_controls.labelAnzeigeText->setAccessibleName(kEmptyFeedbackName);
+    m_controls.labelAnzeige->setAccessibleName(nameFor(DisplayControl::LabelAnzeige, {}));
+    m_controls.labelAnzeigeText->setAccessibleName(nameFor(DisplayControl::LabelAnzeigeText, {}));
     m_controls.labelRichtig->setAccessibleName(m_controls.labelRichtig->text());
     m_controls.labelFalsch->setAccessibleName(m_controls.labelFalsch->text());
 }
@@ -69,11 +69,10 @@ void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) 
     // An explicit name keeps Qt's own event to one per change, and an empty feedback label
     // from taking the frame's question as its name.
     if (control == DisplayControl::LabelAnzeigeText) {
-        setAccessibleTexts(label, shown.isEmpty() ? kEmptyFeedbackName : shown,
-                           shown.isEmpty() ? QString() : m_verdict);
+        setAccessibleTexts(label, nameFor(control, text), shown.isEmpty() ? QString() : m_verdict);
         return;
     }
-    setAccessibleTexts(label, shown, QString());
+    setAccessibleTexts(label, nameFor(control, text), QString());
 }
 
 void WidgetDisplay::showVerdict(letterfibel::Verdict verdict) {
@@ -85,19 +84,10 @@ void WidgetDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
 }
 
 QWidget* WidgetDisplay::widget(DisplayControl control) const {
-    switch (control) {
-    case DisplayControl::Frame1:
-        return m_controls.frame1;
-    case DisplayControl::LabelAnzeige:
-        return m_controls.labelAnzeige;
-    case DisplayControl::LabelAnzeigeText:
-        return m_controls.labelAnzeigeText;
-    case DisplayControl::LabelRichtig:
-        return m_controls.labelRichtig;
-    case DisplayControl::LabelFalsch:
-        return m_controls.labelFalsch;
-    }
-    throw std::invalid_argument("unbekanntes Anzeigefeld");
+    QWidget* const byControl[] = {m_controls.frame1, m_controls.labelAnzeige,
+                                  m_controls.labelAnzeigeText, m_controls.labelRichtig,
+                                  m_controls.labelFalsch};
+    return byControl[static_cast<std::size_t>(control)];
 }
 
 } // namespace letterfibel::qt

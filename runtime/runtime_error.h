@@ -8,8 +8,8 @@
 
 namespace letterfibel {
 
-// Which error it was, for the code that catches it; the messages are German because the window
-// shows them to the user as they are.
+// Which error it was; each has its German text, since the window shows the message to the user
+// as it is.
 enum class ErrorCode {
     InvalidCall = 5,
     Overflow = 6,

@@ -3,11 +3,11 @@
 
 #include "page_display.h"
 
-#include "form_controls.h"
 #include "greek_glyphs.h"
 
 #include <emscripten/emscripten.h>
 
+#include <cstddef>
 
 namespace letterfibel::web {
 
@@ -23,23 +23,11 @@ EM_JS(void, setElementColour, (const char* id, const char* colour),
       { document.getElementById(UTF8ToString(id)).style.color = UTF8ToString(colour); });
 
 const char* elementOf(letterfibel::DisplayControl control) {
-    using letterfibel::ControlId;
-    using letterfibel::DisplayControl;
-    switch (control) {
-    case DisplayControl::Frame1:
-        // The frame's caption is an element of its own, which also names the group.
-        return "Frame1-caption";
-    case DisplayControl::LabelAnzeige:
-        // Kept from assistive technology: the glyph is the answer.
-        return "LabelAnzeige-glyph";
-    case DisplayControl::LabelAnzeigeText:
-        return letterfibel::controlDefinition(ControlId::LabelAnzeigeText).name;
-    case DisplayControl::LabelRichtig:
-        return letterfibel::controlDefinition(ControlId::LabelRichtig).name;
-    case DisplayControl::LabelFalsch:
-        return letterfibel::controlDefinition(ControlId::LabelFalsch).name;
-    }
-    return "";
+    // In the order of DisplayControl. The frame's caption is an element of its own, which also
+    // names the group; the glyph stands in a child hidden from assistive technology.
+    constexpr const char* kElements[] = {"Frame1-caption", "LabelAnzeige-glyph", "LabelAnzeigeText",
+                                         "LabelRichtig", "LabelFalsch"};
+    return kElements[static_cast<std::size_t>(control)];
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 namespace letterfibel::win32 {
 
 // The window draws its labels and its frame itself: the standard static control wraps words
-// where Qt's labels never do, and Wine's group box loses the last word of its caption.
+// where Qt's labels never do, and Wine's group box loses the last character of its caption.
 
 struct FontDeleter {
     void operator()(HFONT font) const { DeleteObject(font); }
