@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the release of the checkout's current commit twice, from two clones in folders of
-# different depth, one after the other, with another umask, time zone and locale, and fails
-# unless every file of the two releases is the same to the byte; says what differs when not.
+# Builds the package (scripts/package.sh) and then the release of the checkout's current commit
+# twice, from two clones in folders of different depth, one after the other, with another umask,
+# time zone and locale, and fails unless every file of the two releases is the same to the
+# byte; says what differs when not.
 set -euo pipefail
 source=${1:?usage: reproducible_test.sh SOURCE_CHECKOUT}
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -14,6 +15,10 @@ first="$work/a/letterfibel"
 second="$work/b/a/much/deeper/folder/letterfibel"
 git clone -q "$source" "$first"
 git clone -q "$source" "$second"
+# The package as the README tells a packager to make it, without SOURCE_DATE_EPOCH, comes first:
+# the release then reuses its build.
+(cd "$first" && umask 022 && TZ=UTC LC_ALL=C.UTF-8 env -u SOURCE_DATE_EPOCH scripts/package.sh >/dev/null)
+(cd "$second" && umask 077 && TZ=Pacific/Chatham LC_ALL=C env -u SOURCE_DATE_EPOCH scripts/package.sh >/dev/null)
 (cd "$first" && umask 022 && TZ=UTC LC_ALL=C.UTF-8 scripts/release.sh "$work/release-a" >/dev/null)
 (cd "$second" && umask 077 && TZ=Pacific/Chatham LC_ALL=C scripts/release.sh "$work/release-b" >/dev/null)
 
