@@ -13,9 +13,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <string>
 
 namespace letterfibel::qt {
@@ -48,9 +50,10 @@ QFont controlFont(const ControlDefinition& control) {
     return font;
 }
 
-QRect pixelRect(const ControlDefinition& control) {
+QRect pixelRect(const ControlDefinition& control, double factor) {
     const letterfibel::PixelRect place = letterfibel::pixelsInContainer(control);
-    return QRect(place.left, place.top, place.width, place.height);
+    return QRect(qRound(place.left * factor), qRound(place.top * factor),
+                 qRound(place.width * factor), qRound(place.height * factor));
 }
 
 QIcon applicationIcon() {
@@ -59,10 +62,6 @@ QIcon applicationIcon() {
     for (const QString& file : icons.entryList(QDir::Files))
         icon.addFile(icons.filePath(file));
     return icon;
-}
-
-bool withinFixedSize(const QSize& size) {
-    return size.width() <= letterfibel::kClientWidth && size.height() <= letterfibel::kClientHeight;
 }
 
 void paintButtonFace(QWidget* widget) {
@@ -78,7 +77,6 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     , m_notice(new SpokenNotice(this)) {
     setObjectName(QStringLiteral("FormHaupt"));
     setWindowTitle(QString::fromUtf8(letterfibel::kWindowTitle));
-    setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
     // A fixed layout has nothing to show in a larger window: no maximize button, also where
     // the title bar is drawn by Qt itself (Wayland).
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -141,8 +139,8 @@ void FormHaupt::createControls() {
         }
         }
         widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(pixelRect(control));
         widget->setFont(controlFont(control));
+        m_widgets[letterfibel::controlIndex(control.id)] = widget;
         if (control.foreColour != letterfibel::kDefaultColour)
             setTextColour(widget, colourFromNumber(control.foreColour));
     }
@@ -157,6 +155,47 @@ void FormHaupt::createControls() {
         previous = button;
     }
     m_buttons[letterfibel::controlIndex(letterfibel::focusAtStart())]->setFocus();
+    layOut(1.0);
+}
+
+void FormHaupt::layOut(double factor) {
+    if (factor == m_factor)
+        return;
+    m_factor = factor;
+    for (const ControlDefinition& control : letterfibel::formHauptControls()) {
+        QWidget* widget = m_widgets[letterfibel::controlIndex(control.id)];
+        widget->setGeometry(pixelRect(control, factor));
+        QFont font = widget->font();
+        font.setPixelSize(std::max(1, qRound(control.fontPixels * factor)));
+        widget->setFont(font);
+    }
+    m_clientSize = QSize(qRound(letterfibel::kClientWidth * factor),
+                         qRound(letterfibel::kClientHeight * factor));
+    setFixedSize(m_clientSize);
+}
+
+void FormHaupt::fitToScreen() {
+    QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // The shared rule counts in device pixels and in dots per inch, as Windows does.
+    const qreal ratio = screen->devicePixelRatio();
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int screenScale = qRound(letterfibel::kDesignScale * ratio);
+    const int scale = letterfibel::fittingScale(screenScale, qRound(available.width() * ratio),
+                                                qRound(available.height() * ratio),
+                                                qRound((frame.left() + frame.right()) * ratio),
+                                                qRound((frame.top() + frame.bottom()) * ratio));
+    layOut(static_cast<double>(scale) / screenScale);
+    // Moved only as far as needed to lie on the screen, where the system lets a window move.
+    const QRect outer = frameGeometry();
+    const int left = std::clamp(outer.left(), available.left(),
+                                std::max(available.left(), available.right() + 1 - outer.width()));
+    const int top = std::clamp(outer.top(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - outer.height()));
+    if (left != outer.left() || top != outer.top())
+        move(left, top);
 }
 
 void FormHaupt::wireButtons() {
@@ -197,9 +236,13 @@ void FormHaupt::changeEvent(QEvent* event) {
 // to its size again only when the compositor's answer has given it back the normal size.
 void FormHaupt::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (QWindow* window = windowHandle())
+    if (QWindow* window = windowHandle()) {
         connect(window, &QWindow::windowStateChanged, this, &FormHaupt::makeRoomForLargerState,
                 Qt::UniqueConnection);
+        connect(window, &QWindow::screenChanged, this, &FormHaupt::fitToScreen,
+                Qt::UniqueConnection);
+    }
+    fitToScreen();
 }
 
 void FormHaupt::makeRoomForLargerState(Qt::WindowState state) {
@@ -232,7 +275,11 @@ void FormHaupt::resizeEvent(QResizeEvent* event) {
 
 void FormHaupt::fixSize() {
     m_awaitingNormalSize = false;
-    setFixedSize(letterfibel::kClientWidth, letterfibel::kClientHeight);
+    setFixedSize(m_clientSize);
+}
+
+bool FormHaupt::withinFixedSize(const QSize& size) const {
+    return size.width() <= m_clientSize.width() && size.height() <= m_clientSize.height();
 }
 
 void FormHaupt::closeEvent(QCloseEvent* event) {

@@ -42,15 +42,21 @@ protected:
 
 private:
     void createControls();
+    // Places and sizes every control and its font at factor times the design's logical pixels.
+    void layOut(double factor);
+    // Lays out at the largest scale, down to 100 %, at which the window fits its screen.
+    void fitToScreen();
     void wireButtons();
     // The rule of both windows for a failed action (error_texts.h).
     void showError(const QString& message);
     void makeRoomForLargerState(Qt::WindowState state);
     void leaveLargerState();
     void fixSize();
+    bool withinFixedSize(const QSize& size) const;
 
     letterfibel::RuntimeServices& m_runtime;
     // Kept from creation, indexed by ControlId; null where the control is of another kind.
+    std::array<QWidget*, letterfibel::kControlCount> m_widgets{};
     QGroupBox* m_frame1 = nullptr;
     std::array<QLabel*, letterfibel::kControlCount> m_labels{};
     std::array<QPushButton*, letterfibel::kControlCount> m_buttons{};
@@ -62,6 +68,8 @@ private:
     // Set from the request to leave a larger state until the compositor has given back the
     // normal size.
     bool m_awaitingNormalSize = false;
+    double m_factor = 0;
+    QSize m_clientSize;
 };
 
 } // namespace letterfibel::qt

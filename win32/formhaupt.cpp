@@ -26,8 +26,8 @@ constexpr int kFirstControlId = 100;
 // handler that gathered them has returned to the message loop.
 constexpr UINT kWordsWaiting = WM_APP + 1;
 
-int scaled(int pixels, UINT dpi) {
-    return MulDiv(pixels, static_cast<int>(dpi), 96);
+int scaled(int pixels, UINT scale) {
+    return letterfibel::scaledPixels(pixels, static_cast<int>(scale));
 }
 
 DWORD controlStyle(const ControlDefinition& control) {
@@ -46,8 +46,8 @@ std::wstring windowText(HWND window) {
 
 // The window frame around a client area laid out at scale for a monitor of density dpi.
 SIZE frameSize(UINT scale, UINT dpi) {
-    RECT frame{0, 0, MulDiv(letterfibel::kClientWidth, static_cast<int>(scale), 96),
-               MulDiv(letterfibel::kClientHeight, static_cast<int>(scale), 96)};
+    RECT frame{0, 0, scaled(letterfibel::kClientWidth, scale),
+               scaled(letterfibel::kClientHeight, scale)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
@@ -239,12 +239,11 @@ void FormHaupt::layout(UINT dpi, const RECT* suggested) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
-    UINT scale = dpi;
-    for (; scale > 96; --scale) {
-        const SIZE frame = frameSize(scale, dpi);
-        if (frame.cx <= work.right - work.left && frame.cy <= work.bottom - work.top)
-            break;
-    }
+    // What the frame adds does not depend on the scale of the client area inside it.
+    const SIZE withFrame = frameSize(letterfibel::kDesignScale, dpi);
+    const auto scale = static_cast<UINT>(letterfibel::fittingScale(
+        static_cast<int>(dpi), work.right - work.left, work.bottom - work.top,
+        withFrame.cx - letterfibel::kClientWidth, withFrame.cy - letterfibel::kClientHeight));
 
     const auto& table = letterfibel::formHauptControls();
     // A new scale needs new fonts; the old ones go once no control uses them.

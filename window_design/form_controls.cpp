@@ -83,6 +83,20 @@ PixelRect pixelsInWindow(const ControlDefinition& control) {
     return place;
 }
 
+int scaledPixels(int pixels, int scale) {
+    return (pixels * scale + kDesignScale / 2) / kDesignScale;
+}
+
+int fittingScale(int screenScale, int availableWidth, int availableHeight, int frameWidth,
+                 int frameHeight) {
+    int scale = screenScale;
+    while (scale > kDesignScale &&
+           (scaledPixels(kClientWidth, scale) + frameWidth > availableWidth ||
+            scaledPixels(kClientHeight, scale) + frameHeight > availableHeight))
+        --scale;
+    return scale;
+}
+
 std::array<ControlId, kControlCount> controlsInTabOrder() {
     std::array<ControlId, kControlCount> order{};
     std::transform(kControls.begin(), kControls.end(), order.begin(),

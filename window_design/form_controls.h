@@ -83,6 +83,17 @@ struct PixelRect {
 PixelRect pixelsInContainer(const ControlDefinition& control);
 PixelRect pixelsInWindow(const ControlDefinition& control);
 
+// Scales are in dots per inch, as Windows counts them: 96 is 100 %.
+constexpr int kDesignScale = 96;
+// A length of the layout in device pixels at a scale, rounded to the nearest pixel.
+int scaledPixels(int pixels, int scale);
+// The scale at which every front end lays the window out on a screen of scale screenScale: the
+// largest from screenScale down to 100 % at which the client area with the frame around it
+// (what the frame adds at screenScale) fits the available area, all in device pixels; 100 %
+// where none does, and never more than the screen's own.
+int fittingScale(int screenScale, int availableWidth, int availableHeight, int frameWidth,
+                 int frameHeight);
+
 // The face of every text but the letter's; where a system lacks it, a metric twin stands in.
 constexpr const char* kTextFace = "Arial";
 

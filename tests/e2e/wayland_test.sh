@@ -5,6 +5,8 @@
 # the program on Qt's Wayland platform (no fallback to X11). Title, app id and a fixed size
 # reach the compositor; maximize changes nothing, also when the compositor answers late; a mode
 # button, Ende and the title bar's close button work, with exit code 0 and no warning on stderr.
+# On a 1366x768 output scaled by 1.25 and 1.5 the window fits, and Ende is clicked where it is
+# drawn.
 source "$(dirname "$0")/xvfb_session.sh"
 
 # In a sanitizer build: Mesa's EGL driver leaves a buffer that only the full unwinder can name
@@ -13,7 +15,7 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}fast_unwind_on_malloc=0"
 socket="letterfibel-$$"
 # Starts weston; sets WESTON_PID and WINDOW, its X window.
 start_weston() {
-    weston --backend=x11-backend.so --socket="$socket" --width=1000 --height=760 --idle-time=0 \
+    weston --backend=x11-backend.so --socket="$socket" --width="${1:-1000}" --height="${2:-760}" --idle-time=0 \
         >"$E2E_WORK/weston.log" 2>&1 &
     WESTON_PID=$!
     poll 10 test -S "$XDG_RUNTIME_DIR/$socket" || { cat "$E2E_WORK/weston.log" >&2; fail "weston did not start"; }
@@ -120,4 +122,33 @@ closed_by_title_bar() { icon_found && ended_by_click $((ICON_X + 717)) $((ICON_Y
 poll 10 closed_by_title_bar || fail "the title bar's close button did not end the program"
 expect_exit 0 5
 no_warnings
+
+# A laptop's screen, scaled: the focus ring of "Ende" (Fusion's #26709E, on no other control at
+# start) shows where it is drawn; it must lie on the output, and a click there ends the program.
+ende_found() {
+    local box
+    # The bounding box of the ring's pixels, as WxH+X+Y; 0x0 where there are none.
+    box=$(import -window "$WINDOW" png:- 2>/dev/null |
+        convert - -fill black +opaque '#26709E' -fill white -opaque '#26709E' -format '%@' info:)
+    [[ "$box" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+    [ "${BASH_REMATCH[1]}" -gt 20 ] && [ "${BASH_REMATCH[2]}" -gt 10 ] || return 1
+    ENDE_LEFT=${BASH_REMATCH[3]} ENDE_TOP=${BASH_REMATCH[4]}
+    ENDE_RIGHT=$((ENDE_LEFT + BASH_REMATCH[1] - 1)) ENDE_BOTTOM=$((ENDE_TOP + BASH_REMATCH[2] - 1))
+}
+for scale in 1.25 1.5; do
+    kill "$WESTON_PID"
+    wait "$WESTON_PID" || true
+    poll 5 eval '! test -e "$XDG_RUNTIME_DIR/$socket"' || fail "weston did not end"
+    start_weston 1366 768
+    WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR=$scale "$LETTERFIBEL_BINARY" 2>"$protocol" &
+    APP_PID=$!
+    poll 20 ende_found || fail "at $scale, Ende is not on the 1366x768 output"
+    [ "$ENDE_BOTTOM" -lt 768 ] && [ "$ENDE_RIGHT" -lt 1366 ] ||
+        fail "at $scale, Ende ends at $ENDE_RIGHT,$ENDE_BOTTOM, off the 1366x768 output"
+    poll 10 ended_by_click $(((ENDE_LEFT + ENDE_RIGHT) / 2)) $(((ENDE_TOP + ENDE_BOTTOM) / 2)) ||
+        fail "at $scale, Ende where it is drawn did not end the program"
+    echo "wayland at $scale on 1366x768: Ende drawn at $ENDE_LEFT,$ENDE_TOP to $ENDE_RIGHT,$ENDE_BOTTOM"
+    expect_exit 0 5
+    no_warnings
+done
 echo "wayland: ok"
