@@ -5,8 +5,10 @@
 // accessible objects they name.
 //   screen_reader_client listen  prints "ready", then for each event "focus NAME" or
 //                                "live NAME", and "greek NAME" for each control of that
-//                                window whose accessible name holds a Greek letter; runs
-//                                until it is killed
+//                                window whose accessible name holds a Greek letter; a second
+//                                after a live event, "later NAME": the live region's name read
+//                                again, as a reader that fetches it a moment late finds it;
+//                                runs until it is killed
 //   screen_reader_client focus   prints "focus NAME": the control of the window "Letterfibel"
 //                                that has the keyboard focus
 //   screen_reader_client names   prints "name NAME" for each control of that window that has
@@ -69,6 +71,14 @@ BOOL CALLBACK reportGreekName(HWND control, LPARAM) {
     return TRUE;
 }
 
+// The live region of the last live event, read again by the timer.
+HWND g_liveRegion = nullptr;
+
+void CALLBACK readLiveRegionAgain(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    print("later", nameOfWindow(g_liveRegion));
+}
+
 void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                       DWORD) {
     IAccessible* accessible = nullptr;
@@ -78,8 +88,11 @@ void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG
         return;
     print(event == EVENT_OBJECT_FOCUS ? "focus" : "live", nameOf(accessible, which));
     accessible->Release();
-    if (event == EVENT_OBJECT_LIVEREGIONCHANGED)
+    if (event == EVENT_OBJECT_LIVEREGIONCHANGED) {
         EnumChildWindows(GetAncestor(window, GA_ROOT), reportGreekName, 0);
+        g_liveRegion = window;
+        SetTimer(nullptr, 0, 1000, readLiveRegionAgain);
+    }
 }
 
 BOOL CALLBACK reportName(HWND control, LPARAM) {

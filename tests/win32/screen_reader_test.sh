@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Windows screen reader receives, heard beside the program under Wine while real X
 # input drives it: the focus starts on Ende; the question when a
-# drill starts; the verdict with the right name and the count after each answer; nothing after
+# drill starts, still there a second later; the verdict with the right name and the count after
+# each answer; nothing after
 # the pause; each once; no control named by a Greek letter, and none left with old words after
 # the pause. The letter drawn is the table's Greek glyph.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
@@ -25,6 +26,9 @@ live_count() { grep -c '^live ' "$heard" || true; }
 click_button Kleinbuchstaben
 question="Welcher griechische Kleinbuchstabe ist sichtbar ?"
 said "$question" || fail "the question was not announced: $(cat "$heard")"
+# A screen reader may fetch the words a moment after the event: they must still be there.
+poll 5 grep -q -x -F "later $question" "$heard" ||
+    fail "a second after the event the live region no longer held the question: $(grep '^later' "$heard")"
 
 # The lowercase glyphs of the table by name, as Unicode code points.
 declare -A GLYPH=([Alpha]=3B1 [Beta]=3B2 [Gamma]=3B3 [Delta]=3B4 [Epsilon]=3B5 [Eta]=3B7
