@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program under Wine: the window appears with its client size; the focus starts
-# on Ende and moves with Tab and Shift+Tab; Return does nothing; Space on Ende ends the
-# program with exit code 0; the window asks for its focus rectangle from the start.
+# on Ende and moves with Tab and Shift+Tab; it comes back to its button when another window has
+# been active meanwhile; Return does nothing; Space on Ende ends the program with exit code 0;
+# the window asks for its focus rectangle from the start.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
 new_wine_session
 start_app wine
@@ -16,6 +17,24 @@ alpha_unfocused=$(region_hash 105 25 40 232)
 xdotool key Tab
 region_changes 105 25 40 232 "$alpha_unfocused" || fail "Tab did not move the focus to Alpha"
 region_differs 185 33 272 496 "$ende_focused" || fail "Ende kept its focus after Tab"
+
+# Another window takes the activation; a click on the bare window brings it back, and with it
+# the focus to Alpha, where Space judges the name (wrong before any drill).
+: "${GLYPH_SHEET:?path to glyph_sheet.exe}"
+program_window=$WINDOW
+wine "$GLYPH_SHEET" 3B1 >/dev/null 2>&1 &
+sheet=$!
+timeout 20 xdotool search --sync --onlyvisible --name '^Glyphen$' >/dev/null || fail "no other window"
+sleep 0.5
+click 300 20
+sleep 0.5
+kill "$sheet"
+wait "$sheet" 2>/dev/null || true
+WINDOW=$program_window
+falsch_before=$(region_hash 105 25 544 176)
+xdotool key space
+region_changes 105 25 544 176 "$falsch_before" ||
+    fail "after the window was activated again, Space did not reach Alpha"
 xdotool key shift+Tab
 poll 5 eval '! region_differs 185 33 272 496 "$ende_focused"' || fail "Shift+Tab did not go back to Ende"
 
