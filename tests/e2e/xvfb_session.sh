@@ -127,6 +127,37 @@ expect_exit() {
 }
 
 # Starts a lowercase drill and clicks every name: one of them is right and starts the pause.
+# read_places: sets LEFT TOP WIDTH HEIGHT of $WINDOW on the screen, and SCREEN_WIDTH and
+# SCREEN_HEIGHT.
+read_places() {
+    read -r LEFT TOP WIDTH HEIGHT < <(xwininfo -id "$WINDOW" |
+        awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    read -r SCREEN_WIDTH SCREEN_HEIGHT < <(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+}
+
+# laid_out_on_screen: the window lies on the screen, at 100 % or more, 741x592 at one scale for
+# both directions up to the rounding of a pixel.
+laid_out_on_screen() {
+    [ "$LEFT" -ge 0 ] && [ "$TOP" -ge 0 ] && [ $((LEFT + WIDTH)) -le "$SCREEN_WIDTH" ] &&
+        [ $((TOP + HEIGHT)) -le "$SCREEN_HEIGHT" ] ||
+        fail "window ${WIDTH}x${HEIGHT} at ${LEFT},${TOP} does not lie on the ${SCREEN_WIDTH}x${SCREEN_HEIGHT} screen"
+    [ "$WIDTH" -ge 741 ] || fail "window ${WIDTH}x${HEIGHT} below 100 %"
+    [ $((WIDTH * 592 - HEIGHT * 741)) -le 1482 ] && [ $((HEIGHT * 741 - WIDTH * 592)) -le 1184 ] ||
+        fail "window ${WIDTH}x${HEIGHT} is not 741x592 at one scale"
+}
+
+# scaled_buttons_work: Kleinbuchstaben, clicked where the scaled window draws it, changes the
+# window, and Ende, clicked there too, ends the program.
+scaled_buttons_work() {
+    local before
+    before=$(import -window "$WINDOW" rgb:- 2>/dev/null | md5sum)
+    click_button Kleinbuchstaben
+    poll 5 eval '[ "$(import -window "$WINDOW" rgb:- 2>/dev/null | md5sum)" != "$before" ]' ||
+        fail "Kleinbuchstaben at its scaled place changed nothing"
+    click_button Ende
+    expect_exit 0 5
+}
+
 start_pause() {
     # One xdotool call, so that all clicks land well inside the pause the right one starts.
     local args=() name x y
