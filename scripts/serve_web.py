@@ -11,6 +11,8 @@ import sys
 
 
 class StaticFiles(http.server.SimpleHTTPRequestHandler):
+    # Keeps connections open between requests, as web hosts do.
+    protocol_version = "HTTP/1.1"
     # What a web host sends for these; a browser compiles WebAssembly while it loads only when
     # it comes as application/wasm.
     extensions_map = {
