@@ -45,6 +45,7 @@ reproducible_zip "$folder" "$out/$folder-windows.zip"
 web="$folder-web"
 cp -r "$site" "$stage/$web"
 cp LICENSES/GPL-3.0-or-later.txt "$stage/$web/LIZENZ-LICENSE.txt"
+cp packaging/web-readme.txt "$stage/$web/LIESMICH-README.txt"
 reproducible_zip "$web" "$out/$web.zip"
 
 git archive --format=tar --prefix="$folder/" HEAD | gzip -9n >"$out/$folder.tar.gz"
