@@ -169,9 +169,12 @@ void FormHaupt::layOut(double factor) {
         font.setPixelSize(std::max(1, qRound(control.fontPixels * factor)));
         widget->setFont(font);
     }
-    m_clientSize = QSize(qRound(letterfibel::kClientWidth * factor),
-                         qRound(letterfibel::kClientHeight * factor));
-    setFixedSize(m_clientSize);
+    setFixedSize(clientSize());
+}
+
+QSize FormHaupt::clientSize() const {
+    return QSize(qRound(letterfibel::kClientWidth * m_factor),
+                 qRound(letterfibel::kClientHeight * m_factor));
 }
 
 void FormHaupt::fitToScreen() {
@@ -275,11 +278,12 @@ void FormHaupt::resizeEvent(QResizeEvent* event) {
 
 void FormHaupt::fixSize() {
     m_awaitingNormalSize = false;
-    setFixedSize(m_clientSize);
+    setFixedSize(clientSize());
 }
 
 bool FormHaupt::withinFixedSize(const QSize& size) const {
-    return size.width() <= m_clientSize.width() && size.height() <= m_clientSize.height();
+    const QSize fixed = clientSize();
+    return size.width() <= fixed.width() && size.height() <= fixed.height();
 }
 
 void FormHaupt::closeEvent(QCloseEvent* event) {

@@ -44,6 +44,8 @@ private:
     void createControls();
     // Places and sizes every control and its font at factor times the design's logical pixels.
     void layOut(double factor);
+    // The client area at the factor laid out.
+    QSize clientSize() const;
     // Lays out at the largest scale, down to 100 %, at which the window fits its screen.
     void fitToScreen();
     void wireButtons();
@@ -68,8 +70,8 @@ private:
     // Set from the request to leave a larger state until the compositor has given back the
     // normal size.
     bool m_awaitingNormalSize = false;
+    // Logical pixels per pixel of the design; 0 until the first layout.
     double m_factor = 0;
-    QSize m_clientSize;
 };
 
 } // namespace letterfibel::qt
