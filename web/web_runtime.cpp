@@ -47,8 +47,6 @@ void WebRuntime::timeoutFired(void* runtime) {
 }
 
 void WebRuntime::endProgram() {
-    if (std::exchange(m_ended, true))
-        return;
     cancelCallBack();
     takeTheWindowOffThePage();
 }

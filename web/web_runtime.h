@@ -22,7 +22,6 @@ private:
 
     int m_timeout = 0;
     std::function<void()> m_callBack;
-    bool m_ended = false;
 };
 
 } // namespace letterfibel::web
