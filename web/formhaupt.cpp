@@ -69,9 +69,17 @@ EM_JS(void, nameLetterDisplay, (const char* id, const char* name), {
     element.append(glyph);
 });
 
+// The window's size goes to the stylesheet, which scales the window from it on a small screen.
+EM_JS(void, sizeWindow, (int width, int height), {
+    const style = document.documentElement.style;
+    style.setProperty("--window-width", width + "px");
+    style.setProperty("--window-height", height + "px");
+});
+
 EM_JS(void, showReady, (const char* focused), {
     document.getElementById("loading").hidden = true;
     document.getElementById("stage").hidden = false;
+    fitWindow();
     document.getElementById(UTF8ToString(focused)).focus();
 });
 
@@ -101,6 +109,7 @@ FormHaupt::FormHaupt()
 }
 
 void FormHaupt::createControls() {
+    sizeWindow(letterfibel::kClientWidth, letterfibel::kClientHeight);
     // In tab order, as the page moves the focus along the order of its elements; the frame comes
     // before the labels it holds.
     for (const ControlId id : letterfibel::controlsInTabOrder()) {

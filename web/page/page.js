@@ -6,12 +6,13 @@
 // first in the module's script, which is loaded async: the WebAssembly is fetched and compiled
 // while the page is parsed, and the window is built once both are done.
 
-const kWindowWidth = 741;
-const kWindowHeight = 592;
-
+// The window at its designed size where that fits, else as large as fits; never larger. Its
+// size is its layout box, which the transform leaves alone.
 function fitWindow() {
-  // Never larger than designed, and as large as fits: the same rule as the Windows program's.
-  const scale = Math.min(1, innerWidth / kWindowWidth, innerHeight / kWindowHeight);
+  const box = document.getElementById("window");
+  if (!box || !box.offsetWidth)
+    return;
+  const scale = Math.min(1, innerWidth / box.offsetWidth, innerHeight / box.offsetHeight);
   document.documentElement.style.setProperty("--scale", String(scale));
 }
 
@@ -29,7 +30,6 @@ if (document.readyState === "loading") {
 }
 
 addEventListener("resize", fitWindow);
-fitWindow();
 
 document.fonts.load('37px "Letterfibel Griechisch"');
 

@@ -63,6 +63,8 @@ for (const [id, tag, caption, left, top, width, height, size] of controls) {
       else show("LabelAnzeigeText", names[letter]);
     });
 }
+document.documentElement.style.setProperty("--window-width", "741px");
+document.documentElement.style.setProperty("--window-height", "592px");
 document.fonts.load('37px "Letterfibel Griechisch"');
 document.getElementById("loading").hidden = true;
 document.getElementById("stage").hidden = false;
