@@ -20,11 +20,11 @@ LETTERFIBEL_TEST_PACKAGES=(
     at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
 )
 
-# What the Windows program needs: the cross compiler; its tests add Wine and the source of
-# GoogleTest, which is built for Windows.
+# What the Windows program needs: the cross compiler; its tests add Wine, the source of
+# GoogleTest, which is built for Windows, and fonttools for stand-ins of Windows faces.
 LETTERFIBEL_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
 LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86-64 binutils
-    clang-format reuse xvfb xdotool x11-utils imagemagick)
+    clang-format reuse xvfb xdotool x11-utils imagemagick fonttools fonts-liberation2)
 
 # What the page needs: emscripten, and fonttools with Brotli to cut its font down; its tests add
 # Chromium with its WebDriver and Firefox ESR; axe-core comes from npm, which some Node packages
