@@ -3,6 +3,7 @@
 
 #include "formhaupt.h"
 
+#include "described_client.h"
 #include "wide_text.h"
 #include "win32_runtime.h"
 
@@ -147,6 +148,12 @@ LRESULT FormHaupt::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         if (w == Win32Runtime::kPauseTimer)
             m_runtime.pauseTimerFired();
         return 0;
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
+            if (const LRESULT object = describedClientObject(window, w))
+                return object;
+        }
+        return DefWindowProcW(window, message, w, l);
     case WM_DPICHANGED:
         layout(HIWORD(w), reinterpret_cast<const RECT*>(l));
         return 0;

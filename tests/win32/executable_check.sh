@@ -14,7 +14,7 @@ grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a Windows GUI prog
 for flag in DYNAMIC_BASE NX_COMPAT HIGH_ENTROPY_VA; do
     grep -q "$flag" <<<"$headers" || fail "no $flag"
 done
-system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|ADVAPI32|msvcrt|SHELL32|ole32|UxTheme)\.dll$'
+system_dlls='^(KERNEL32|USER32|GDI32|COMCTL32|ADVAPI32|msvcrt|SHELL32|ole32|OLEAUT32|OLEACC|UxTheme)\.dll$'
 while read -r dll; do
     grep -q -i -E "$system_dlls" <<<"$dll" || fail "imports $dll, which Windows does not bring"
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")

@@ -11,8 +11,10 @@
 //                                runs until it is killed
 //   screen_reader_client focus   prints "focus NAME": the control of the window "Letterfibel"
 //                                that has the keyboard focus
-//   screen_reader_client names   prints "name NAME" for each control of that window that has
-//                                an accessible name, as a review of the window finds them
+//   screen_reader_client window  prints "window NAME" and "description TEXT": the window
+//                                "Letterfibel" as a reader presents it when it comes to the front
+//   screen_reader_client names   prints "name NAME" for each child of that window's accessible
+//                                object that has a name, as a review of the window finds them
 #include <windows.h>
 
 #include <oleacc.h>
@@ -21,6 +23,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,16 +41,21 @@ void print(const char* kind, const std::wstring& text) {
     std::fflush(stdout);
 }
 
-std::wstring nameOf(IAccessible* accessible, VARIANT child) {
-    BSTR name = nullptr;
-    std::wstring text;
-    if (SUCCEEDED(accessible->get_accName(child, &name)) && name)
-        text = name;
-    SysFreeString(name);
-    return text;
+// get_accName or get_accDescription.
+using TextProperty = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+
+std::wstring textOf(IAccessible* accessible, VARIANT child,
+                    TextProperty property = &IAccessible::get_accName) {
+    BSTR text = nullptr;
+    std::wstring copy;
+    if (SUCCEEDED((accessible->*property)(child, &text)) && text)
+        copy = text;
+    SysFreeString(text);
+    return copy;
 }
 
-std::wstring nameOfWindow(HWND window) {
+// The name, or another text, of a window's client area.
+std::wstring nameOfWindow(HWND window, TextProperty property = &IAccessible::get_accName) {
     IAccessible* accessible = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
                                           reinterpret_cast<void**>(&accessible))))
@@ -55,9 +63,9 @@ std::wstring nameOfWindow(HWND window) {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    std::wstring name = nameOf(accessible, self);
+    std::wstring text = textOf(accessible, self, property);
     accessible->Release();
-    return name;
+    return text;
 }
 
 BOOL CALLBACK reportGreekName(HWND control, LPARAM) {
@@ -86,20 +94,13 @@ void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG
     if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
                                          static_cast<DWORD>(child), &accessible, &which)))
         return;
-    print(event == EVENT_OBJECT_FOCUS ? "focus" : "live", nameOf(accessible, which));
+    print(event == EVENT_OBJECT_FOCUS ? "focus" : "live", textOf(accessible, which));
     accessible->Release();
     if (event == EVENT_OBJECT_LIVEREGIONCHANGED) {
         EnumChildWindows(GetAncestor(window, GA_ROOT), reportGreekName, 0);
         g_liveRegion = window;
         SetTimer(nullptr, 0, 1000, readLiveRegionAgain);
     }
-}
-
-BOOL CALLBACK reportName(HWND control, LPARAM) {
-    const std::wstring name = nameOfWindow(control);
-    if (!name.empty())
-        print("name", name);
-    return TRUE;
 }
 
 int listen() {
@@ -128,11 +129,44 @@ int focus() {
     return 0;
 }
 
-int names() {
+int window() {
     HWND window = FindWindowW(L"Letterfibel", L"Letterfibel");
     if (!window)
         return 1;
-    EnumChildWindows(window, reportName, 0);
+    print("window", nameOfWindow(window));
+    print("description", nameOfWindow(window, &IAccessible::get_accDescription));
+    return 0;
+}
+
+int names() {
+    HWND window = FindWindowW(L"Letterfibel", L"Letterfibel");
+    IAccessible* client = nullptr;
+    if (!window ||
+        FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
+                                          reinterpret_cast<void**>(&client))))
+        return 1;
+    long count = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    long found = 0;
+    AccessibleChildren(client, 0, count, children.data(), &found);
+    // Each child a control of its own, named by its own client area as the focus event names it.
+    for (long index = 0; index < found; ++index) {
+        VARIANT& child = children[static_cast<std::size_t>(index)];
+        HWND control = nullptr;
+        IAccessible* object = nullptr;
+        if (child.vt == VT_DISPATCH && child.pdispVal &&
+            SUCCEEDED(
+                child.pdispVal->QueryInterface(kAccessible, reinterpret_cast<void**>(&object)))) {
+            WindowFromAccessibleObject(object, &control);
+            object->Release();
+        }
+        const std::wstring name = control ? nameOfWindow(control) : std::wstring();
+        if (!name.empty())
+            print("name", name);
+        VariantClear(&child);
+    }
+    client->Release();
     return 0;
 }
 
@@ -147,8 +181,10 @@ int wmain(int argc, wchar_t** argv) {
         return listen();
     if (mode == L"focus")
         return focus();
+    if (mode == L"window")
+        return window();
     if (mode == L"names")
         return names();
-    std::fputs("usage: screen_reader_client listen|focus|names\n", stderr);
+    std::fputs("usage: screen_reader_client listen|focus|window|names\n", stderr);
     return 2;
 }

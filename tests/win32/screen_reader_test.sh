@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Windows screen reader receives, heard beside the program under Wine while real X input
-# drives it: the focus starts on Ende; the question when a drill starts, still there a second
-# later; the verdict with the right name and the count after each answer; nothing after the
-# pause; each once; no control named by a Greek letter, and none left with old words after the
-# pause. The letter drawn is the table's Greek glyph, also where Arial has none.
+# drives it: the window by its name and description; the focus starts on Ende; the question when
+# a drill starts, still there a second later; the verdict with the right name and the count
+# after each answer; nothing after the pause; each once; no control named by a Greek letter; a
+# review that walks the window finds its controls and no old words after the pause. The letter
+# drawn is the table's Greek glyph, also where Arial has none.
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
 new_wine_session
 # ARIAL_WITHOUT_GREEK=1: a system whose Arial lacks the Greek letters but whose Times New Roman
@@ -33,6 +34,10 @@ start_app wine
 
 focus=$(wine "$SCREEN_READER_CLIENT" focus 2>/dev/null | tr -d '\r')
 [ "$focus" = "focus Ende" ] || fail "at start: '$focus', expected the focus on Ende"
+presented=$(wine "$SCREEN_READER_CLIENT" window 2>/dev/null | tr -d '\r')
+[ "$presented" = "window Letterfibel
+description Übung zum Lesen der griechischen Buchstaben" ] ||
+    fail "the window is presented as '$presented'"
 
 # said TEXT [SECONDS]: waits until the screen reader has heard TEXT as a live region's words.
 said() { poll "${2:-5}" grep -q -x -F "live $1" "$heard"; }
@@ -93,7 +98,11 @@ said "Richtig: $name" || fail "the right answer was not announced as 'Richtig: $
 after_answer=$(live_count)
 sleep 3
 [ "$(live_count)" = "$after_answer" ] || fail "something was announced after the pause: $(tail -n 2 "$heard")"
-stale=$(wine "$SCREEN_READER_CLIENT" names 2>/dev/null | tr -d '\r' | grep -E '^name (Richtig|Falsch):' || true)
+review=$(wine "$SCREEN_READER_CLIENT" names 2>/dev/null | tr -d '\r')
+for control in Kleinbuchstaben Alpha Omega Ende "Angezeigter Buchstabe"; do
+    grep -q -x -F "name $control" <<<"$review" || fail "a review of the window misses $control: $review"
+done
+stale=$(grep -E '^name (Richtig|Falsch):' <<<"$review" || true)
 [ -z "$stale" ] || fail "after the pause a control still holds old words: $stale"
 
 duplicates=$(grep '^live ' "$heard" | sort | uniq -d)
