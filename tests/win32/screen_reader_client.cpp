@@ -54,8 +54,8 @@ std::wstring textOf(IAccessible* accessible, VARIANT child,
     return copy;
 }
 
-// The name, or another text, of a window's client area.
-std::wstring nameOfWindow(HWND window, TextProperty property = &IAccessible::get_accName) {
+// The name, or another text, of a window's client area as its accessible object gives it.
+std::wstring textOfWindow(HWND window, TextProperty property = &IAccessible::get_accName) {
     IAccessible* accessible = nullptr;
     if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
                                           reinterpret_cast<void**>(&accessible))))
@@ -69,7 +69,7 @@ std::wstring nameOfWindow(HWND window, TextProperty property = &IAccessible::get
 }
 
 BOOL CALLBACK reportGreekName(HWND control, LPARAM) {
-    const std::wstring name = nameOfWindow(control);
+    const std::wstring name = textOfWindow(control);
     for (const wchar_t c : name) {
         if (c >= 0x0370 && c <= 0x03FF) {
             print("greek", name);
@@ -84,7 +84,7 @@ HWND g_liveRegion = nullptr;
 
 void CALLBACK readLiveRegionAgain(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    print("later", nameOfWindow(g_liveRegion));
+    print("later", textOfWindow(g_liveRegion));
 }
 
 void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
@@ -125,7 +125,7 @@ int focus() {
         std::puts("no focus");
         return 1;
     }
-    print("focus", nameOfWindow(thread.hwndFocus));
+    print("focus", textOfWindow(thread.hwndFocus));
     return 0;
 }
 
@@ -133,8 +133,8 @@ int window() {
     HWND window = FindWindowW(L"Letterfibel", L"Letterfibel");
     if (!window)
         return 1;
-    print("window", nameOfWindow(window));
-    print("description", nameOfWindow(window, &IAccessible::get_accDescription));
+    print("window", textOfWindow(window));
+    print("description", textOfWindow(window, &IAccessible::get_accDescription));
     return 0;
 }
 
@@ -161,7 +161,7 @@ int names() {
             WindowFromAccessibleObject(object, &control);
             object->Release();
         }
-        const std::wstring name = control ? nameOfWindow(control) : std::wstring();
+        const std::wstring name = control ? textOfWindow(control) : std::wstring();
         if (!name.empty())
             print("name", name);
         VariantClear(&child);
