@@ -39,13 +39,13 @@ Qt::Alignment horizontalAlignment(letterfibel::TextAlignment alignment) {
     return Qt::AlignLeft;
 }
 
+// The face and weight; the size follows from the scale the window is laid out at (layOut).
 QFont controlFont(const ControlDefinition& control) {
     QFont font;
     // Liberation Sans is metric-compatible with Arial and also carries the Greek letters that
     // stand in for the Symbol font.
     font.setFamilies(
         {QString::fromUtf8(letterfibel::kTextFace), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(control.fontPixels);
     font.setBold(control.bold);
     return font;
 }
