@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,6 +19,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
+#include <optional>
 #include <string>
 
 namespace letterfibel::qt {
@@ -133,6 +136,7 @@ void FormHaupt::createControls() {
         case letterfibel::ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
+            button->installEventFilter(this);
             m_buttons[letterfibel::controlIndex(control.id)] = button;
             widget = button;
             break;
@@ -218,6 +222,26 @@ void FormHaupt::showError(const QString& message) {
     m_errorBox->setAttribute(Qt::WA_DeleteOnClose);
     m_errorBox->setWindowModality(Qt::NonModal);
     m_errorBox->show();
+}
+
+bool FormHaupt::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QList<uint> typed = key->text().toUcs4();
+    if (typed.size() != 1 ||
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    std::optional<ControlId> focused;
+    for (const ControlId id : letterfibel::controlsInTabOrder())
+        if (m_buttons[letterfibel::controlIndex(id)] == watched)
+            focused = id;
+    const letterfibel::ButtonSearch::Step step =
+        m_search.typed(typed.front(), std::chrono::milliseconds(key->timestamp()), focused);
+    // As Tab moves it: the focus ring shows, and assistive technology hears of it.
+    if (step.focus)
+        m_buttons[letterfibel::controlIndex(*step.focus)]->setFocus(Qt::TabFocusReason);
+    return step.taken;
 }
 
 void FormHaupt::changeEvent(QEvent* event) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "button_search.h"
 #include "form_controls.h"
 #include "formhaupt_handlers.h"
 #include "spoken_feedback.h"
@@ -35,6 +36,8 @@ public:
     explicit FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent = nullptr);
 
 protected:
+    // Letters typed on a button go to the search for a button first.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<letterfibel::SpokenFeedback> m_spoken;
     SpokenNotice* m_notice;
     std::unique_ptr<letterfibel::FormHauptHandlers> m_handlers;
+    letterfibel::ButtonSearch m_search;
     QPointer<QMessageBox> m_errorBox;
     // Set from the request to leave a larger state until the compositor has given back the
     // normal size.

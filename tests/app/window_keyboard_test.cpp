@@ -65,6 +65,31 @@ TEST_F(WindowKeyboard, SpaceOnANameButtonJudgesIt) {
     EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Alpha"));
 }
 
+TEST_F(WindowKeyboard, TypedStartsReachTheirButtonsAndSpacePressesThem) {
+    runtime.scriptRandoms({forLetter(1)});
+    const auto type = [this](const char* keys) {
+        for (const char* key = keys; *key; ++key)
+            QTest::keyClick(QApplication::focusWidget(), *key);
+        return focused();
+    };
+    EXPECT_EQ(type("k"), "CommandKlein");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(text("LabelAnzeige"), QString::fromUtf8("α"));
+    // From Kleinbuchstaben "e" wraps round to Epsilon, never to Ende.
+    EXPECT_EQ(type("e"), "CommandEp");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(runtime.ended);
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("1 falsch"));
+    EXPECT_EQ(type("ph"), "CommandPh");
+    EXPECT_EQ(type("x"), "CommandPh");
+    // Any key but a letter ends the word typed so far.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(type("A"), "CommandAl");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(text("LabelAnzeigeText"), QStringLiteral("Alpha"));
+    EXPECT_EQ(text("LabelFalsch"), QStringLiteral("1 falsch"));
+}
+
 TEST_F(WindowKeyboard, ReturnDoesNotClickAnything) {
     focusBetaWithAlphaShown();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
