@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <exception>
+#include <optional>
 
 namespace letterfibel::win32 {
 
@@ -308,6 +310,25 @@ void FormHaupt::onActivate(bool active, bool minimized) {
     }
     if (!minimized && m_lastFocus)
         SetFocus(m_lastFocus);
+}
+
+bool FormHaupt::takeTypedLetter(const MSG& message) {
+    // With Alt a letter comes as WM_SYSCHAR, with Ctrl as a control character: neither searches.
+    if (message.message != WM_CHAR || !m_window ||
+        (message.hwnd != m_window && GetParent(message.hwnd) != m_window))
+        return false;
+    std::optional<ControlId> focused;
+    for (const ControlDefinition& each : letterfibel::formHauptControls())
+        if (control(each.id) == message.hwnd)
+            focused = each.id;
+    const letterfibel::ButtonSearch::Step step = m_search.typed(
+        static_cast<char32_t>(message.wParam), std::chrono::milliseconds(message.time), focused);
+    if (step.focus) {
+        // As after Tab: the focus rectangle shows.
+        SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        SetFocus(control(*step.focus));
+    }
+    return step.taken;
 }
 
 HWND FormHaupt::control(ControlId id) const {

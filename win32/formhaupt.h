@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "button_search.h"
 #include "form_controls.h"
 #include "formhaupt_handlers.h"
 #include "label_painting.h"
@@ -35,6 +36,9 @@ public:
 
     // Creates the window with its controls and runs Form_Load; null when that failed.
     HWND create();
+    // A letter typed on the window moves the focus to the button it begins, before the dialog
+    // manager sees it; true when the message was taken.
+    bool takeTypedLetter(const MSG& message);
 
 private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -55,6 +59,7 @@ private:
     HWND m_window = nullptr;
     bool m_created = false;
     HWND m_lastFocus = nullptr;
+    letterfibel::ButtonSearch m_search;
     std::array<HWND, letterfibel::kControlCount> m_controls{};
     std::map<std::tuple<int, bool, bool>, Font> m_fonts;
     std::unique_ptr<Win32Display> m_display;

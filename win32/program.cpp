@@ -37,8 +37,10 @@ int runLetterfibel(HINSTANCE instance, int showCommand) {
     UpdateWindow(window);
 
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-        runtime.dispatch(message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!form.takeTypedLetter(message))
+            runtime.dispatch(message);
+    }
     return 0;
 }
 
