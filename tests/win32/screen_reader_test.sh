@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a Windows screen reader receives, heard beside the program under Wine while real X input
-# drives it: the window by its name and description; the focus starts on Ende; the question when
+# drives it: the window by its name and description; the focus starts on Ende and follows typed
+# letters to their buttons, Space pressing them; the question when
 # a drill starts, still there a second later; the verdict with the right name and the count
 # after each answer; nothing after the pause; each once; no control named by a Greek letter; a
 # review that walks the window finds its controls and no old words after the pause. The letter
@@ -43,7 +44,16 @@ description Übung zum Lesen der griechischen Buchstaben" ] ||
 said() { poll "${2:-5}" grep -q -x -F "live $1" "$heard"; }
 live_count() { grep -c '^live ' "$heard" || true; }
 
-click_button Kleinbuchstaben
+# Typed letters reach a button, said as the focus: "e" reaches Epsilon, not Ende, and Space
+# judges it, the program runs on; "k" and Space start a drill.
+xdotool key e
+poll 5 grep -q -x -F "focus Epsilon" "$heard" || fail "typing e did not focus Epsilon: $(cat "$heard")"
+xdotool key space
+poll 5 grep -q '^live Falsch' "$heard" || fail "Space on Epsilon judged nothing: $(cat "$heard")"
+kill -0 "$APP_PID" 2>/dev/null || fail "e and Space at start ended the program"
+xdotool key k
+poll 5 grep -q -x -F "focus Kleinbuchstaben" "$heard" || fail "typing k did not focus Kleinbuchstaben"
+xdotool key space
 question="Welcher griechische Kleinbuchstabe ist sichtbar ?"
 said "$question" || fail "the question was not announced: $(cat "$heard")"
 # A screen reader may fetch the words a moment after the event: they must still be there.
@@ -90,10 +100,11 @@ for attempt in 1 2 3 4 5; do
 done
 [ -n "${name:-}" ] || fail "Alpha was right five times running"
 [ -n "${GLYPH[$name]:-}" ] || fail "the verdict named '$name', no letter of the drill"
-shows_glyph "$letter" "$name" ||
-    fail "the letter display does not show the glyph of $name, or draws it as it draws Alpha"
 
-click_button "$name"
+# The whole name typed, and Space.
+xdotool type "$name"
+poll 5 grep -q -x -F "focus $name" "$heard" || fail "typing $name did not focus its button: $(tail -n 4 "$heard")"
+xdotool key space
 said "Richtig: $name" || fail "the right answer was not announced as 'Richtig: $name': $(cat "$heard")"
 after_answer=$(live_count)
 sleep 3
@@ -108,6 +119,10 @@ stale=$(grep -E '^name (Richtig|Falsch):' <<<"$review" || true)
 duplicates=$(grep '^live ' "$heard" | sort | uniq -d)
 [ -z "$duplicates" ] || fail "announced twice: $duplicates"
 ! grep -q '^greek ' "$heard" || fail "a control is named by a Greek letter: $(grep '^greek ' "$heard")"
+
+# Last, as the glyph sheets take the keyboard from the window.
+shows_glyph "$letter" "$name" ||
+    fail "the letter display does not show the glyph of $name, or draws it as it draws Alpha"
 
 click_button Ende
 expect_exit 0 10
