@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every action with Tab, Shift+Tab and Space alone, and a focus ring that shows where the focus is.
+# Every action with Tab, Shift+Tab and Space alone, and a focus ring that shows where the focus is;
+# typed letters move it too.
 source "$(dirname "$0")/xvfb_session.sh"
 start_app
 xdotool windowfocus --sync "$WINDOW"
@@ -24,7 +25,20 @@ counters_before=$(region_hash 105 57 544 144)
 keys shift+Tab space
 region_changes 105 57 544 144 "$counters_before" || fail "Space on Omega judged nothing"
 
-# Omega -> 14 names back -> Alpha -> Ende, and Space ends the program.
-keys $(printf 'shift+Tab %.0s' $(seq 15)) space
+# Typed letters: "e" again moves on from Epsilon to Eta; after a pause of over a second a
+# letter starts a new word, so "p" and then "h" stays on Pi.
+focus_ring_on() { poll 5 region_has_colour 105 25 "$1" "$2" '#26709E'; }
+keys e e
+focus_ring_on 40 280 || fail "e typed twice did not move on to Eta"
+sleep 1.2
+keys p
+focus_ring_on 40 328 || fail "p did not reach Pi"
+sleep 1.2
+keys h
+sleep 0.5
+focus_ring_on 40 328 || fail "h after a pause did not start a new word: the focus left Pi"
+
+# Pi -> 10 names back -> Alpha -> Ende, and Space ends the program.
+keys $(printf 'shift+Tab %.0s' $(seq 11)) space
 expect_exit 0 5
 echo "keyboard only: ok"
