@@ -221,7 +221,7 @@ class Drill(PageTest):
         self.assertLess(took, 3.5)
 
         # A mode during the pause: its drill at once, judged at once; the old pause draws
-        # nothing.
+        # nothing, and does not cut the next right answer's pause short.
         b.click(self.right_button())
         b.click("CommandGross")
         self.assertEqual(b.text("Frame1-caption"), UPPER)
@@ -233,16 +233,33 @@ class Drill(PageTest):
         self.assertEqual(b.text("LabelAnzeige"), glyph)
         self.assertEqual(b.text("LabelAnzeigeText"), NAMES[glyph])
 
-    def test_ende_ends_the_program(self):
-        b = self.browser
-        b.click("CommandKlein")
         b.click(self.right_button())
+        first = time.monotonic()
+        b.click("CommandKlein")
+        # Late in the pause that the mode click ended, so that a pause cut short shows.
+        time.sleep(max(0, first + 1 - time.monotonic()))
+        b.click(self.right_button())
+        started = time.monotonic()
+        self.assertTrue(self.wait_for_the_next_letter())
+        self.assertGreaterEqual(time.monotonic() - started, 1.9,
+                                "the pause after a right answer was cut short by the pause that"
+                                " a mode click ended")
+
+    def test_ende_ends_the_program_also_in_the_pause(self):
+        b = self.browser
+        b.click("CommandGemischt")
+        b.click(self.right_button())
+        glyph = b.text("LabelAnzeige")
         b.click("CommandEnde")
         self.assertTrue(b.js("return document.getElementById('stage').hidden"))
         self.assertFalse(b.js("return document.getElementById('ended').hidden"))
         self.assertIn("beendet", b.text("ended"))
         self.assertEqual(b.js("return [...document.querySelectorAll('button')]"
                               ".filter(e => e.checkVisibility()).length"), 0)
+        # The pause that ran ends with the program: no new letter, no new question said.
+        time.sleep(2.5)
+        self.assertEqual(b.text("LabelAnzeige"), glyph, "a letter was drawn after Ende")
+        self.assertNotIn("Welcher", b.said(), "a question was said after Ende")
 
     def test_keyboard_only(self):
         b = self.browser
@@ -313,9 +330,10 @@ class Screens(PageTest):
                 self.assertGreaterEqual(top, 0)
                 self.assertLessEqual(left + width, 360.5)
                 self.assertLessEqual(top + height, 640.5)
+                # As large as a fingertip, as Apple's and Google's guides ask.
                 if tag == "BUTTON":
-                    self.assertGreaterEqual(width, 24)
-                    self.assertGreaterEqual(height, 24)
+                    self.assertGreaterEqual(width, 44, "a button too narrow to tap")
+                    self.assertGreaterEqual(height, 44, "a button too low to tap")
         b.click(self.right_button())
         self.assertEqual(b.colour("LabelAnzeigeText"), GREEN)
 
@@ -345,6 +363,20 @@ class Offline(PageTest):
 
 
 class Accessibility(PageTest):
+    def test_a_script_slipped_into_the_page_does_not_run(self):
+        b = self.browser
+        blocked = b.driver.execute_async_script(
+            "const done = arguments[0];"
+            "document.addEventListener('securitypolicyviolation', e => done(e.violatedDirective));"
+            "const script = document.createElement('script');"
+            "script.textContent = 'window.slippedIn = true';"
+            "document.body.append(script);"
+            "setTimeout(() => done(window.slippedIn ? 'ran' : 'no violation reported'), 2000);")
+        self.assertTrue(blocked.startswith("script-src"),
+                        "an inline script was not refused by the page's policy: " + blocked)
+        b.collect_logs()
+        b.console = [m for m in b.console if "inline script violates" not in m["message"]]
+
     def audit(self):
         b = self.browser
         with open(AXE, encoding="utf-8") as f:
@@ -358,6 +390,14 @@ class Accessibility(PageTest):
         b = self.browser
         b.click("CommandKlein")
         b.click(self.wrong_button())
+        first = time.monotonic()
+        name = NAMES[b.text("LabelAnzeige")]
+        # Words said again are kept their whole time, not emptied when the first ones would be.
+        time.sleep(1.5)
+        b.click(self.wrong_button())
+        time.sleep(max(0, first + 2.4 - time.monotonic()))
+        self.assertEqual(b.said(), "Falsch: %s. 2 falsch" % name,
+                         "the screen reader's words were emptied before their time")
         tree = b.cdp("Accessibility.getFullAXTree")["nodes"]
         names = [n.get("name", {}).get("value", "") for n in tree if not n.get("ignored")]
         greek = [n for n in names if re.search("[\u0370-\u03ff]", str(n))]
