@@ -7,7 +7,11 @@
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
+#include <chrono>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace letterfibel::web {
 
@@ -83,6 +87,33 @@ EM_JS(void, showReady, (const char* focused), {
     document.getElementById(UTF8ToString(focused)).focus();
 });
 
+EM_JS(int, hasFocus, (const char* id), {
+    const focused = document.activeElement;
+    return focused != null && focused.id == UTF8ToString(id);
+});
+
+EM_JS(void, focusElement, (const char* id), { document.getElementById(UTF8ToString(id)).focus(); });
+
+// The character a key types, or for the keys that end a typed word the character they stand
+// for; 0 for every other key (Shift, arrows, ...), which leaves the word alone.
+char32_t typedCharacter(const char* key) {
+    const std::string_view name(key);
+    if (name == "Enter")
+        return U'\r';
+    if (name == "Tab")
+        return U'\t';
+    if (name == "Escape")
+        return U'\u001B';
+    const auto* bytes = reinterpret_cast<const unsigned char*>(key);
+    const int length = bytes[0] < 0x80 ? 1 : bytes[0] < 0xE0 ? 2 : bytes[0] < 0xF0 ? 3 : 4;
+    if (bytes[0] == 0 || name.size() != static_cast<std::size_t>(length))
+        return 0;
+    char32_t character = length == 1 ? bytes[0] : bytes[0] & (0x7F >> length);
+    for (int i = 1; i < length; ++i)
+        character = (character << 6) | (bytes[i] & 0x3F);
+    return character;
+}
+
 EM_JS(void, sayInNotice, (const char* words),
       { document.getElementById("notice").textContent = UTF8ToString(words); });
 
@@ -104,6 +135,10 @@ FormHaupt::FormHaupt()
                  [](const std::string& message) { showErrorBox(message.c_str()); }) {
     createControls();
     wireButtons();
+    emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, false,
+                                    [](int, const EmscriptenKeyboardEvent* key, void* data) {
+                                        return EM_BOOL(static_cast<FormHaupt*>(data)->typed(*key));
+                                    });
     m_handlers.Form_Load();
     showReady(letterfibel::controlDefinition(letterfibel::focusAtStart()).name);
 }
@@ -141,6 +176,21 @@ void FormHaupt::wireButtons() {
                                           return true;
                                       });
     }
+}
+
+bool FormHaupt::typed(const EmscriptenKeyboardEvent& key) {
+    const char32_t character = typedCharacter(key.key);
+    if (key.ctrlKey || key.altKey || key.metaKey || character == 0)
+        return false;
+    std::optional<ControlId> focused;
+    for (const ControlDefinition& control : letterfibel::formHauptControls())
+        if (hasFocus(control.name))
+            focused = control.id;
+    const letterfibel::ButtonSearch::Step step = m_search.typed(
+        character, std::chrono::milliseconds(static_cast<long long>(key.timestamp)), focused);
+    if (step.focus)
+        focusElement(letterfibel::controlDefinition(*step.focus).name);
+    return step.taken;
 }
 
 void FormHaupt::sayWaitingWords() {

@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "button_search.h"
 #include "form_controls.h"
 #include "formhaupt_handlers.h"
 #include "page_display.h"
 #include "spoken_feedback.h"
 #include "web_runtime.h"
+
+#include <emscripten/html5.h>
 
 #include <array>
 #include <memory>
@@ -31,12 +34,16 @@ private:
 
     void createControls();
     void wireButtons();
+    // A letter typed anywhere on the page moves the focus to the button it begins; true when the
+    // key was taken, so that the browser does nothing else with it.
+    bool typed(const EmscriptenKeyboardEvent& key);
     void sayWaitingWords();
 
     WebRuntime m_runtime;
     PageDisplay m_display;
     letterfibel::SpokenFeedback m_spoken;
     letterfibel::FormHauptHandlers m_handlers;
+    letterfibel::ButtonSearch m_search;
     // What each button's click callback is handed.
     std::array<Button, letterfibel::kControlCount> m_buttons{};
     int m_silencing = 0;

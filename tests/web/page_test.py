@@ -278,6 +278,71 @@ class Drill(PageTest):
         ActionChains(b.driver).send_keys(Keys.SPACE).perform()
         self.assertEqual(b.text("LabelFalsch"), "1 falsch")
 
+    def focused_as_heard(self):
+        """The names of the controls that a screen reader has as focused, the page aside."""
+        tree = self.browser.cdp("Accessibility.getFullAXTree")["nodes"]
+        return [n.get("name", {}).get("value") for n in tree
+                if n.get("role", {}).get("value") != "RootWebArea" and
+                any(p["name"] == "focused" and p["value"]["value"]
+                    for p in n.get("properties", []))]
+
+    def test_a_whole_drill_by_typing(self):
+        b = self.browser
+        focused = lambda: b.js("return document.activeElement.id")
+        def type_keys(keys):
+            ActionChains(b.driver).send_keys(keys).perform()
+        # "e" from Ende reaches Epsilon, never Ende: Space judges it, the program runs on.
+        type_keys("e")
+        self.assertEqual(focused(), "CommandEp")
+        self.assertEqual(self.focused_as_heard(), ["Epsilon"])
+        type_keys(" ")
+        self.assertFalse(b.js("return document.getElementById('stage').hidden"),
+                         "e and Space at start ended the program")
+        type_keys("k ")
+        self.assertEqual(b.text("Frame1-caption"), LOWER)
+        self.assertEqual(self.focused_as_heard(), ["Kleinbuchstaben"])
+
+        # A wrong name typed is counted once.
+        type_keys(self.wrong_button()[len("Command"):].lower() + " ")
+        self.assertEqual(b.text("LabelFalsch"), "1 falsch")
+        self.assertTrue(b.wait_for(lambda: b.text("LabelAnzeigeText") != "", 1))
+
+        keys = answers = 0
+        cycled = waited = False
+        # Fifteen right answers are measured; the drill goes on until a repeated letter has
+        # moved on to the next button at least once.
+        while answers < 15 or not cycled:
+            name = NAMES[b.text("LabelAnzeige")]
+            target = BUTTON[name]
+            if answers == 3:
+                # A letter no name begins with, then after a pause the name: a new word.
+                type_keys("x")
+                time.sleep(1.2)
+                waited = True
+            type_keys(name[0].lower())
+            typed = used = 1
+            while focused() != target:
+                # The same letter again moves on, for E and P; further letters for the rest.
+                same = name[0] in "EP"
+                type_keys(name[0].lower() if same else name[typed].lower())
+                cycled |= same
+                typed += 0 if same else 1
+                used += 1
+                self.assertLess(used, 4, "typing does not reach " + name)
+            type_keys(" ")
+            if answers < 15:
+                keys += used + 1
+            answers += 1
+            self.assertEqual(b.colour("LabelAnzeigeText"), GREEN, "typed %s was not right" % name)
+            self.assertEqual(b.text("LabelRichtig"), "%d richtig" % (answers - 1))
+            self.assertTrue(self.wait_for_the_next_letter())
+            self.assertLess(answers, 60)
+        self.assertEqual(b.text("LabelFalsch"), "1 falsch")
+        self.assertTrue(waited)
+        print("a drill of 15 right answers by keyboard: %.2f keys per answer" % (keys / 15),
+              file=sys.stderr)
+        self.assertLessEqual(keys / 15, 2.5)
+
 
 class Screens(PageTest):
     def rectangles(self):
