@@ -13,21 +13,17 @@ QtRuntime::QtRuntime() {
     // Qt's coarse timer may fire up to 5 % late; the pause is two seconds, not 2.1.
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setSingleShot(true);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        // One shot: the call-back may start the next pause.
-        if (auto callBack = std::exchange(m_callBack, nullptr))
-            callBack();
-    });
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { m_waiting.run(); });
 }
 
 void QtRuntime::callBackAfter(Duration delay, std::function<void()> callBack) {
-    m_callBack = std::move(callBack);
+    m_waiting.keep(std::move(callBack));
     m_timer.start(std::chrono::ceil<std::chrono::milliseconds>(delay));
 }
 
 void QtRuntime::cancelCallBack() {
     m_timer.stop();
-    m_callBack = nullptr;
+    m_waiting.forget();
 }
 
 void QtRuntime::endProgram() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "standard_services.h"
+#include "waiting_call_back.h"
 
 #include <QTimer>
 
@@ -21,7 +22,7 @@ public:
 
 private:
     QTimer m_timer;
-    std::function<void()> m_callBack;
+    letterfibel::WaitingCallBack m_waiting;
 };
 
 } // namespace letterfibel::qt

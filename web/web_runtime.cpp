@@ -25,7 +25,7 @@ EM_JS(void, takeTheWindowOffThePage, (), {
 
 void WebRuntime::callBackAfter(Duration delay, std::function<void()> callBack) {
     cancelCallBack();
-    m_callBack = std::move(callBack);
+    m_waiting.keep(std::move(callBack));
     const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(delay).count();
     m_timeout =
         emscripten_set_timeout(&WebRuntime::timeoutFired, static_cast<double>(milliseconds), this);
@@ -35,15 +35,13 @@ void WebRuntime::cancelCallBack() {
     if (m_timeout)
         emscripten_clear_timeout(m_timeout);
     m_timeout = 0;
-    m_callBack = nullptr;
+    m_waiting.forget();
 }
 
 void WebRuntime::timeoutFired(void* runtime) {
     auto& self = *static_cast<WebRuntime*>(runtime);
     self.m_timeout = 0;
-    // One shot: the call-back may start the next pause.
-    if (auto callBack = std::exchange(self.m_callBack, nullptr))
-        callBack();
+    self.m_waiting.run();
 }
 
 void WebRuntime::endProgram() {

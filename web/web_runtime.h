@@ -4,6 +4,7 @@
 #pragma once
 
 #include "standard_services.h"
+#include "waiting_call_back.h"
 
 #include <functional>
 
@@ -21,7 +22,7 @@ private:
     static void timeoutFired(void* runtime);
 
     int m_timeout = 0;
-    std::function<void()> m_callBack;
+    letterfibel::WaitingCallBack m_waiting;
 };
 
 } // namespace letterfibel::web

@@ -24,7 +24,7 @@ bool Win32Runtime::dispatch(MSG& message) {
 }
 
 void Win32Runtime::callBackAfter(Duration delay, std::function<void()> callBack) {
-    m_callBack = std::move(callBack);
+    m_waiting.keep(std::move(callBack));
     const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(delay).count();
     // Replaces a timer of the same id that still runs.
     SetTimer(m_window, kPauseTimer, static_cast<UINT>(milliseconds), nullptr);
@@ -32,20 +32,19 @@ void Win32Runtime::callBackAfter(Duration delay, std::function<void()> callBack)
 
 void Win32Runtime::cancelCallBack() {
     KillTimer(m_window, kPauseTimer);
-    m_callBack = nullptr;
+    m_waiting.forget();
 }
 
 void Win32Runtime::pauseTimerFired() {
-    // A window timer repeats; the pause is one shot, and its call-back may start the next one.
+    // A window timer repeats; the pause is one shot.
     KillTimer(m_window, kPauseTimer);
-    if (auto callBack = std::exchange(m_callBack, nullptr))
-        callBack();
+    m_waiting.run();
 }
 
 void Win32Runtime::endProgram() {
     // The window is destroyed once, by the first end; its timer goes with it.
     HWND window = std::exchange(m_window, nullptr);
-    m_callBack = nullptr;
+    m_waiting.forget();
     if (window)
         DestroyWindow(window);
 }

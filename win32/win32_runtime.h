@@ -4,6 +4,7 @@
 #pragma once
 
 #include "standard_services.h"
+#include "waiting_call_back.h"
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ public:
 
 private:
     HWND m_window = nullptr;
-    std::function<void()> m_callBack;
+    letterfibel::WaitingCallBack m_waiting;
 };
 
 } // namespace letterfibel::win32
