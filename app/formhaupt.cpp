@@ -91,10 +91,7 @@ FormHaupt::FormHaupt(letterfibel::RuntimeServices& runtime, QWidget* parent)
     setAccessibleDescription(QString::fromUtf8(letterfibel::kDescription));
 
     createControls();
-    const auto label = [this](ControlId id) { return m_labels[letterfibel::controlIndex(id)]; };
-    m_display = std::make_unique<WidgetDisplay>(WidgetDisplay::Controls{
-        m_frame1, label(ControlId::LabelAnzeige), label(ControlId::LabelAnzeigeText),
-        label(ControlId::LabelRichtig), label(ControlId::LabelFalsch)});
+    m_display = std::make_unique<WidgetDisplay>(m_frame1, m_labels);
     m_spoken = std::make_unique<letterfibel::SpokenFeedback>(*m_display, [this] {
         QTimer::singleShot(
             0, this, [this] { m_notice->say(QString::fromStdString(m_spoken->takeWords())); });

@@ -17,9 +17,8 @@ namespace letterfibel::qt {
 using letterfibel::DisplayControl;
 
 QColor colourFromNumber(std::int32_t colour) {
-    const auto bits = static_cast<std::uint32_t>(colour);
-    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                  static_cast<int>((bits >> 16) & 0xFF));
+    const letterfibel::Rgb rgb = letterfibel::rgbOf(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {
@@ -44,22 +43,24 @@ void setAccessibleTexts(QWidget* widget, const QString& name, const QString& des
 
 } // namespace
 
-WidgetDisplay::WidgetDisplay(const Controls& controls)
-    : m_controls(controls) {
+WidgetDisplay::WidgetDisplay(QGroupBox* frame1, const Labels& labels)
+    : m_frame1(frame1)
+    , m_labels(labels) {
     // The other labels' names follow what they show from here on (setCaption).
-    m_controls.labelAnzeige->setAccessibleName(nameFor(DisplayControl::LabelAnzeige, {}));
-    m_controls.labelAnzeigeText->setAccessibleName(nameFor(DisplayControl::LabelAnzeigeText, {}));
-    m_controls.labelRichtig->setAccessibleName(m_controls.labelRichtig->text());
-    m_controls.labelFalsch->setAccessibleName(m_controls.labelFalsch->text());
+    for (const DisplayControl control :
+         {DisplayControl::LabelAnzeige, DisplayControl::LabelAnzeigeText})
+        label(control)->setAccessibleName(nameFor(control, {}));
+    for (const DisplayControl counter : {DisplayControl::LabelRichtig, DisplayControl::LabelFalsch})
+        label(counter)->setAccessibleName(label(counter)->text());
 }
 
 void WidgetDisplay::setCaption(DisplayControl control, const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (control == DisplayControl::Frame1) {
-        m_controls.frame1->setTitle(shown);
+        m_frame1->setTitle(shown);
         return;
     }
-    auto* label = static_cast<QLabel*>(widget(control));
+    QLabel* label = this->label(control);
     if (control == DisplayControl::LabelAnzeige) {
         // Its accessible name stays: announcing the glyph would say the answer.
         label->setText(QString::fromStdU16String(letterfibel::greekFromSymbolText(text)));
@@ -83,11 +84,14 @@ void WidgetDisplay::setForeColour(DisplayControl control, std::int32_t colour) {
     setTextColour(widget(control), colourFromNumber(colour));
 }
 
+QLabel* WidgetDisplay::label(DisplayControl control) const {
+    return m_labels[letterfibel::controlIndex(letterfibel::controlShowing(control))];
+}
+
 QWidget* WidgetDisplay::widget(DisplayControl control) const {
-    QWidget* const byControl[] = {m_controls.frame1, m_controls.labelAnzeige,
-                                  m_controls.labelAnzeigeText, m_controls.labelRichtig,
-                                  m_controls.labelFalsch};
-    return byControl[static_cast<std::size_t>(control)];
+    if (control == DisplayControl::Frame1)
+        return m_frame1;
+    return label(control);
 }
 
 } // namespace letterfibel::qt

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "display.h"
+#include "form_controls.h"
 
 #include <QColor>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,16 +22,10 @@ namespace letterfibel::qt {
 // The engine's five display controls, as the window's frame and labels.
 class WidgetDisplay : public letterfibel::Display {
 public:
-    // Children of the window, which outlive the display.
-    struct Controls {
-        QGroupBox* frame1;
-        QLabel* labelAnzeige;
-        QLabel* labelAnzeigeText;
-        QLabel* labelRichtig;
-        QLabel* labelFalsch;
-    };
-
-    explicit WidgetDisplay(const Controls& controls);
+    // The window's frame and its labels by ControlId, children of the window, which outlive
+    // the display.
+    using Labels = std::array<QLabel*, letterfibel::kControlCount>;
+    WidgetDisplay(QGroupBox* frame1, const Labels& labels);
 
     void showVerdict(letterfibel::Verdict verdict) override;
     void setCaption(letterfibel::DisplayControl control, const std::string& text) override;
@@ -37,8 +33,10 @@ public:
 
 private:
     QWidget* widget(letterfibel::DisplayControl control) const;
+    QLabel* label(letterfibel::DisplayControl control) const;
 
-    Controls m_controls;
+    QGroupBox* m_frame1;
+    const Labels& m_labels;
     QString m_verdict;
 };
 

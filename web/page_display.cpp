@@ -3,11 +3,12 @@
 
 #include "page_display.h"
 
+#include "form_controls.h"
 #include "greek_glyphs.h"
 
 #include <emscripten/emscripten.h>
 
-#include <cstddef>
+#include <string>
 
 namespace letterfibel::web {
 
@@ -22,37 +23,41 @@ EM_JS(void, setElementGreekText, (const char* id, const char16_t* text),
 EM_JS(void, setElementColour, (const char* id, const char* colour),
       { document.getElementById(UTF8ToString(id)).style.color = UTF8ToString(colour); });
 
-const char* elementOf(letterfibel::DisplayControl control) {
-    // In the order of DisplayControl. The frame's caption is an element of its own, which also
-    // names the group; the glyph stands in a child hidden from assistive technology.
-    constexpr const char* kElements[] = {"Frame1-caption", "LabelAnzeige-glyph", "LabelAnzeigeText",
-                                         "LabelRichtig", "LabelFalsch"};
-    return kElements[static_cast<std::size_t>(control)];
+std::string elementOf(letterfibel::DisplayControl control) {
+    std::string id = letterfibel::controlDefinition(letterfibel::controlShowing(control)).name;
+    // The frame's caption is an element of its own, which also names the group; the glyph
+    // stands in a child hidden from assistive technology.
+    if (control == letterfibel::DisplayControl::Frame1)
+        id += "-caption";
+    if (control == letterfibel::DisplayControl::LabelAnzeige)
+        id += "-glyph";
+    return id;
 }
 
 } // namespace
 
 std::string cssColour(std::int32_t colour) {
     constexpr char kDigits[] = "0123456789abcdef";
-    const auto bits = static_cast<std::uint32_t>(colour);
+    const letterfibel::Rgb channels = letterfibel::rgbOf(colour);
     std::string rgb;
-    // Red, green and blue, each two digits: the bytes in the reverse order of the number's.
-    for (int shift = 0; shift <= 16; shift += 8)
-        for (int nibble : {4, 0})
-            rgb += kDigits[(bits >> (shift + nibble)) & 0xF];
+    for (const int channel : {channels.red, channels.green, channels.blue}) {
+        rgb += kDigits[channel >> 4];
+        rgb += kDigits[channel & 0xF];
+    }
     return "var(--colour-" + rgb + ", #" + rgb + ")";
 }
 
 void PageDisplay::setCaption(letterfibel::DisplayControl control, const std::string& text) {
     if (control == letterfibel::DisplayControl::LabelAnzeige) {
-        setElementGreekText(elementOf(control), letterfibel::greekFromSymbolText(text).c_str());
+        setElementGreekText(elementOf(control).c_str(),
+                            letterfibel::greekFromSymbolText(text).c_str());
         return;
     }
-    setElementText(elementOf(control), text.c_str());
+    setElementText(elementOf(control).c_str(), text.c_str());
 }
 
 void PageDisplay::setForeColour(letterfibel::DisplayControl control, std::int32_t colour) {
-    setElementColour(elementOf(control), cssColour(colour).c_str());
+    setElementColour(elementOf(control).c_str(), cssColour(colour).c_str());
 }
 
 } // namespace letterfibel::web

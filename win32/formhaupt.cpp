@@ -210,10 +210,7 @@ bool FormHaupt::onCreate() {
     // Naming the labels calls SetWindowTextW, which fails where the system has no memory left for
     // the text; nothing may throw through the window procedure, so that fails the creation.
     try {
-        m_display = std::make_unique<Win32Display>(Win32Display::Controls{
-            control(ControlId::Frame1), control(ControlId::LabelAnzeige),
-            control(ControlId::LabelAnzeigeText), control(ControlId::LabelRichtig),
-            control(ControlId::LabelFalsch)});
+        m_display = std::make_unique<Win32Display>(m_controls);
     } catch (const std::exception&) {
         return false;
     }

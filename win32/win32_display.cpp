@@ -23,25 +23,21 @@ void setWindowText(HWND control, const std::wstring& text) {
 } // namespace
 
 void Win32Display::forgetControls() {
-    m_controls = {};
     m_colours.clear();
     m_shown.clear();
 }
 
 Win32Display::Win32Display(const Controls& controls)
     : m_controls(controls) {
-    m_shown[m_controls.labelAnzeige] = std::wstring();
-    m_shown[m_controls.labelAnzeigeText] = std::wstring();
     for (const DisplayControl control :
-         {DisplayControl::LabelAnzeige, DisplayControl::LabelAnzeigeText})
+         {DisplayControl::LabelAnzeige, DisplayControl::LabelAnzeigeText}) {
+        m_shown[handleOf(control)] = std::wstring();
         setWindowText(handleOf(control), wideFromUtf8(letterfibel::accessibleName(control, {})));
+    }
 }
 
 HWND Win32Display::handleOf(DisplayControl control) const {
-    const HWND byControl[] = {m_controls.frame1, m_controls.labelAnzeige,
-                              m_controls.labelAnzeigeText, m_controls.labelRichtig,
-                              m_controls.labelFalsch};
-    return byControl[static_cast<std::size_t>(control)];
+    return m_controls[letterfibel::controlIndex(letterfibel::controlShowing(control))];
 }
 
 void Win32Display::setCaption(DisplayControl control, const std::string& text) {
@@ -67,7 +63,8 @@ void Win32Display::setForeColour(DisplayControl control, std::int32_t colour) {
 }
 
 void Win32Display::setTextColour(HWND control, std::int32_t colour) {
-    m_colours[control] = static_cast<COLORREF>(colour);
+    const letterfibel::Rgb rgb = letterfibel::rgbOf(colour);
+    m_colours[control] = RGB(rgb.red, rgb.green, rgb.blue);
     InvalidateRect(control, nullptr, FALSE);
 }
 

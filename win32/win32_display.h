@@ -4,9 +4,11 @@
 #pragma once
 
 #include "display.h"
+#include "form_controls.h"
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -20,33 +22,26 @@ namespace letterfibel::win32 {
 // feedback keeps a name.
 class Win32Display : public letterfibel::Display {
 public:
-    // In the order of DisplayControl.
-    struct Controls {
-        HWND frame1;
-        HWND labelAnzeige;
-        HWND labelAnzeigeText;
-        HWND labelRichtig;
-        HWND labelFalsch;
-    };
-
+    // The window's controls by ControlId, kept by the window, which outlives the display and
+    // empties them when it is destroyed.
+    using Controls = std::array<HWND, letterfibel::kControlCount>;
     explicit Win32Display(const Controls& controls);
 
     void showVerdict(letterfibel::Verdict) override {}
     void setCaption(letterfibel::DisplayControl control, const std::string& text) override;
     void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
 
-    // A colour number &H00BBGGRR is a COLORREF as it is.
     void setTextColour(HWND control, std::int32_t colour);
     std::optional<COLORREF> textColour(HWND control) const;
     // What a label shows, where it is not its window text.
     const std::wstring* shownText(HWND control) const;
-    // The window is being destroyed: no handle of its controls is kept past it.
+    // The window is being destroyed: nothing is kept by its controls' handles past it.
     void forgetControls();
 
 private:
     HWND handleOf(letterfibel::DisplayControl control) const;
 
-    Controls m_controls;
+    const Controls& m_controls;
     std::map<HWND, COLORREF> m_colours;
     std::map<HWND, std::wstring> m_shown;
 };

@@ -115,6 +115,28 @@ std::string accessibleName(DisplayControl control, const std::string& caption) {
     return caption;
 }
 
+ControlId controlShowing(DisplayControl control) {
+    switch (control) {
+    case DisplayControl::Frame1:
+        return ControlId::Frame1;
+    case DisplayControl::LabelAnzeige:
+        return ControlId::LabelAnzeige;
+    case DisplayControl::LabelAnzeigeText:
+        return ControlId::LabelAnzeigeText;
+    case DisplayControl::LabelRichtig:
+        return ControlId::LabelRichtig;
+    case DisplayControl::LabelFalsch:
+        break;
+    }
+    return ControlId::LabelFalsch;
+}
+
+Rgb rgbOf(std::int32_t colour) {
+    const auto bits = static_cast<std::uint32_t>(colour);
+    return {static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+            static_cast<int>((bits >> 16) & 0xFF)};
+}
+
 ControlId focusAtStart() {
     for (const ControlId id : controlsInTabOrder())
         if (controlDefinition(id).kind == ControlKind::Button)

@@ -106,6 +106,17 @@ constexpr const char* kDescription = "Übung zum Lesen der griechischen Buchstab
 // feedback label would have no name of its own (Qt would give it the frame's question).
 std::string accessibleName(DisplayControl control, const std::string& caption);
 
+// The control of the table that shows what the engine writes to a display control.
+ControlId controlShowing(DisplayControl control);
+
+// A colour number &H00BBGGRR as its three channels, 0 to 255, for every toolkit's own colour.
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+Rgb rgbOf(std::int32_t colour);
+
 const std::array<ControlDefinition, kControlCount>& formHauptControls();
 // A control's place in the table, for arrays kept in the table's order.
 constexpr std::size_t controlIndex(ControlId id) {
