@@ -194,10 +194,10 @@ void FormHaupt::fitToScreen() {
     layOut(static_cast<double>(scale) / screenScale);
     // Moved only as far as needed to lie on the screen, where the system lets a window move.
     const QRect outer = frameGeometry();
-    const int left = std::clamp(outer.left(), available.left(),
-                                std::max(available.left(), available.right() + 1 - outer.width()));
-    const int top = std::clamp(outer.top(), available.top(),
-                               std::max(available.top(), available.bottom() + 1 - outer.height()));
+    const int left = letterfibel::movedIntoArea(outer.left(), outer.width(), available.left(),
+                                                available.width());
+    const int top = letterfibel::movedIntoArea(outer.top(), outer.height(), available.top(),
+                                               available.height());
     if (left != outer.left() || top != outer.top())
         move(left, top);
 }

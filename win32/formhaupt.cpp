@@ -274,8 +274,8 @@ void FormHaupt::layout(UINT dpi, const RECT* suggested) {
     int top = place.top;
     if (!suggested) {
         // The system's default place, moved only as far as needed to show the whole window.
-        left = std::max<int>(work.left, std::min<int>(left, work.right - size.cx));
-        top = std::max<int>(work.top, std::min<int>(top, work.bottom - size.cy));
+        left = letterfibel::movedIntoArea(left, size.cx, work.left, work.right - work.left);
+        top = letterfibel::movedIntoArea(top, size.cy, work.top, work.bottom - work.top);
     }
     SetWindowPos(m_window, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -97,6 +97,10 @@ int fittingScale(int screenScale, int availableWidth, int availableHeight, int f
     return scale;
 }
 
+int movedIntoArea(int position, int size, int areaStart, int areaSize) {
+    return std::max(areaStart, std::min(position, areaStart + areaSize - size));
+}
+
 std::array<ControlId, kControlCount> controlsInTabOrder() {
     std::array<ControlId, kControlCount> order{};
     std::transform(kControls.begin(), kControls.end(), order.begin(),

@@ -94,6 +94,10 @@ int scaledPixels(int pixels, int scale);
 int fittingScale(int screenScale, int availableWidth, int availableHeight, int frameWidth,
                  int frameHeight);
 
+// Where a window of a size that would start at a position starts once it is moved only as far
+// as needed to lie within an area, along one axis: at the area's start where it is larger.
+int movedIntoArea(int position, int size, int areaStart, int areaSize);
+
 // The face of every text but the letter's; where a system lacks it, a metric twin stands in.
 constexpr const char* kTextFace = "Arial";
 
