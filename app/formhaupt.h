@@ -52,7 +52,7 @@ private:
     // Lays out at the largest scale, down to 100 %, at which the window fits its screen.
     void fitToScreen();
     void wireButtons();
-    // The rule of both windows for a failed action (error_texts.h).
+    // The rule of every front end for a failed action (error_texts.h).
     void showError(const QString& message);
     void makeRoomForLargerState(Qt::WindowState state);
     void leaveLargerState();

@@ -83,14 +83,15 @@ struct PixelRect {
 PixelRect pixelsInContainer(const ControlDefinition& control);
 PixelRect pixelsInWindow(const ControlDefinition& control);
 
-// Scales are in dots per inch, as Windows counts them: 96 is 100 %.
+// Scales are in dots per inch: 96 is 100 %.
 constexpr int kDesignScale = 96;
 // A length of the layout in device pixels at a scale, rounded to the nearest pixel.
 int scaledPixels(int pixels, int scale);
-// The scale at which every front end lays the window out on a screen of scale screenScale: the
-// largest from screenScale down to 100 % at which the client area with the frame around it
-// (what the frame adds at screenScale) fits the available area, all in device pixels; 100 %
-// where none does, and never more than the screen's own.
+// The scale at which the desktop windows lay out on a screen of scale screenScale (the page
+// scales itself to the browser's viewport): the largest from screenScale down to 100 % at which
+// the client area with the frame around it (what the frame adds at screenScale) fits the
+// available area, all in device pixels; 100 % where none does, and never more than the screen's
+// own.
 int fittingScale(int screenScale, int availableWidth, int availableHeight, int frameWidth,
                  int frameHeight);
 
@@ -107,7 +108,8 @@ constexpr const char* kDescription = "Übung zum Lesen der griechischen Buchstab
 
 // The name a display control gives assistive technology for what it shows: its caption, except
 // where that will not do. The letter on display would give the answer away, and an empty
-// feedback label would have no name of its own (Qt would give it the frame's question).
+// feedback label would have no name of its own (a toolkit may give it the frame's question, as
+// Qt does).
 std::string accessibleName(DisplayControl control, const std::string& caption);
 
 // The control of the table that shows what the engine writes to a display control.
