@@ -9,6 +9,7 @@ keys), served from 127.0.0.1 as a static web host would.
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -47,8 +48,8 @@ RED, GREEN = "rgb(255, 0, 0)", "rgb(0, 192, 0)"
 
 
 class Server:
-    def __init__(self, port=0):
-        self.process = subprocess.Popen([sys.executable, SERVE, SITE, str(port)],
+    def __init__(self, port=0, site=None):
+        self.process = subprocess.Popen([sys.executable, SERVE, site or SITE, str(port)],
                                         stdout=subprocess.PIPE, text=True)
         self.address = self.process.stdout.readline().strip()
         self.port = int(self.address.rsplit(":", 1)[1].strip("/"))
@@ -425,6 +426,37 @@ class Offline(PageTest):
         # Requests to the stopped server failed; the console says so, and the page did not.
         b.collect_logs()
         b.console = [m for m in b.console if "net::ERR_CONNECTION_REFUSED" not in m["message"]]
+
+
+    def test_a_start_that_fails_says_so(self):
+        for missing in ("the .wasm", "WebAssembly"):
+            with self.subTest(missing=missing):
+                self.start_fails(missing)
+
+    def start_fails(self, missing):
+        with tempfile.TemporaryDirectory() as site:
+            shutil.copytree(SITE, site, dirs_exist_ok=True)
+            if missing == "the .wasm":
+                os.remove(os.path.join(site, "letterfibel.wasm"))
+            server = Server(site=site)
+            browser = Browser()
+            try:
+                if missing == "WebAssembly":
+                    browser.cdp("Page.addScriptToEvaluateOnNewDocument",
+                                source="delete globalThis.WebAssembly")
+                browser.driver.get(server.address)
+                said = browser.wait_for(lambda: browser.js(
+                    "return document.getElementById('fehlstart').innerText"), 5)
+                self.assertIn("ließ sich nicht laden", said or "",
+                              "without %s the learner was left waiting" % missing)
+                self.assertFalse(browser.js(
+                    "return document.getElementById('loading').checkVisibility()"))
+                tree = browser.cdp("Accessibility.getFullAXTree")["nodes"]
+                alerts = [n for n in tree if n.get("role", {}).get("value") == "alert"]
+                self.assertEqual(len(alerts), 1, "the failure is not an alert")
+            finally:
+                browser.quit()
+                server.stop()
 
 
 class Accessibility(PageTest):

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the page does around the window: scales it to fit a small screen, loads the letter's
-// font, closes the error box, and keeps the app's files for use without a network. It runs
+// font, closes the error box, says so when the start fails, and keeps the app's files for use
+// without a network. It runs
 // first in the module's script, which is loaded async: the WebAssembly is fetched and compiled
 // while the page is parsed, and the window is built once both are done.
 
@@ -30,6 +31,17 @@ if (document.readyState === "loading") {
 }
 
 addEventListener("resize", fitWindow);
+
+// A start that fails (no WebAssembly, a missing or broken .wasm) says so in place of "wird
+// geladen", as an alert, so that the learner knows what to try.
+Module["onAbort"] = () => whenParsed(() => {
+  const alert = document.getElementById("fehlstart");
+  if (alert.childElementCount)
+    return;
+  document.getElementById("loading").hidden = true;
+  document.getElementById("stage").hidden = true;
+  alert.append(document.getElementById("fehlstart-text").content.cloneNode(true));
+});
 
 document.fonts.load('37px "Letterfibel Griechisch"');
 
