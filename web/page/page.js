@@ -25,10 +25,14 @@ function whenParsed(start) {
     start();
 }
 
-if (document.readyState === "loading") {
-  addRunDependency("parsed");
-  whenParsed(() => removeRunDependency("parsed"));
-}
+// Before the module runs, not while this script runs: the module's own set-up, further down,
+// starts its count of what it waits for at nought.
+Module["preRun"] = () => {
+  if (document.readyState === "loading") {
+    addRunDependency("parsed");
+    whenParsed(() => removeRunDependency("parsed"));
+  }
+};
 
 addEventListener("resize", fitWindow);
 
