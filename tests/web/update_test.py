@@ -16,6 +16,7 @@ import tempfile
 import threading
 import time
 import unittest
+from http.server import ThreadingHTTPServer
 
 import page_test
 from page_test import Browser
@@ -32,12 +33,13 @@ RELEASE_NAME = re.compile(r'(kPrefix \+ ")([0-9a-f]{16})(")')
 
 
 class HostFiles(StaticFiles):
-    def answer(self, status, content_type, body):
+    def answer(self, status, content_type, body, sent=None):
+        """Says the whole body's length but sends only what `sent` allows: an answer broken off."""
         self.send_response(status)
         self.send_header("Content-Type", content_type)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        self.wfile.write(body)
+        self.wfile.write(body[:sent])
 
     def do_GET(self):
         host = self.server
@@ -62,37 +64,30 @@ class HostFiles(StaticFiles):
             host.cut_once.discard(path)
             with open(os.path.join(host.site, path.lstrip("/")), "rb") as file:
                 body = file.read()
-            self.send_response(200)
-            self.send_header("Content-Type", self.guess_type(path))
-            self.send_header("Content-Length", str(len(body)))
-            self.end_headers()
-            self.wfile.write(body[:len(body) // 2])
+            self.answer(200, self.guess_type(path), body, sent=len(body) // 2)
             self.close_connection = True
             return
         super().do_GET()
 
 
-class Host:
-    """A school's static host the test can turn: to a new release of Letterfibel, a file that breaks off once half-way,
-    a captive portal that answers everything with its login page, a network that never answers."""
+class Host(ThreadingHTTPServer):
+    """A school's static host the test can turn: to a new release of Letterfibel, a file that
+    breaks off once half-way, a captive portal that answers everything with its login page, a
+    network that never answers."""
 
     def __init__(self, site):
-        from http.server import ThreadingHTTPServer
-        self.server = ThreadingHTTPServer(("127.0.0.1", 0), HostFiles)
-        self.server.site, self.server.cut_once = site, set()
-        self.server.portal = self.server.silent = False
-        self.server.stopping = threading.Event()
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        origin = "http://127.0.0.1:%d" % self.server.server_address[1]
+        super().__init__(("127.0.0.1", 0), HostFiles)
+        self.site, self.cut_once = site, set()
+        self.portal = self.silent = False
+        self.stopping = threading.Event()
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+        origin = "http://127.0.0.1:%d" % self.server_address[1]
         self.address, self.other_app = origin + PLACE, origin + "/vokabeln/"
 
-    def __getattr__(self, name):
-        return getattr(self.server, name)
-
     def stop(self):
-        self.server.stopping.set()
-        self.server.shutdown()
-        self.server.server_close()
+        self.stopping.set()
+        self.shutdown()
+        self.server_close()
 
 
 def next_release(site, folder):
@@ -157,7 +152,7 @@ class Updates(unittest.TestCase):
 
     def take_release(self, folder):
         """Publishes a release, lets the open page find it, then closes and opens the page."""
-        self.host.server.site = folder
+        self.host.site = folder
         found = self.js("const r = await navigator.serviceWorker.getRegistration();"
                         "await r.update().catch(() => {});"
                         "for (let i = 0; i < 100 && r.installing; ++i)"
@@ -215,18 +210,18 @@ class Updates(unittest.TestCase):
 
     def test_a_network_that_never_answers_does_not_hold_up_the_start(self):
         self.install()
-        self.host.server.silent = True
+        self.host.silent = True
         started = time.monotonic()
         self.open_drill(seconds=5)
         self.assertLess(time.monotonic() - started, 5)
 
     def test_a_captive_portals_page_never_replaces_a_kept_file(self):
         self.install()
-        self.host.server.portal = True
+        self.host.portal = True
         self.assertFalse(self.take_release(self.release_b))
         self.open_drill()
-        self.host.server.portal = False
-        self.host.server.silent = True
+        self.host.portal = False
+        self.host.silent = True
         self.open_drill(seconds=5)
 
 

@@ -3,9 +3,9 @@
 
 // What the page does around the window: scales it to fit a small screen, loads the letter's
 // font, closes the error box, says so when the start fails, and keeps the app's files for use
-// without a network. It runs
-// first in the module's script, which is loaded async: the WebAssembly is fetched and compiled
-// while the page is parsed, and the window is built once both are done.
+// without a network. It runs first in the module's script, which is loaded async: the
+// WebAssembly is fetched and compiled while the page is parsed, and the window is built once
+// both are done.
 
 // The window at its designed size where that fits, else as large as fits; never larger. Its
 // size is its layout box, which the transform leaves alone.
