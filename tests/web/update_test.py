@@ -18,8 +18,10 @@ import time
 import unittest
 from http.server import ThreadingHTTPServer
 
-import page_test
-from page_test import Browser
+# The source tree stays as checked out.
+sys.dont_write_bytecode = True
+import page_test  # noqa: E402
+from page_test import Browser  # noqa: E402
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "scripts"))
