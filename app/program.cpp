@@ -7,14 +7,26 @@
 #include "form_controls.h"
 #include "formhaupt.h"
 #include "qt_runtime.h"
+#include "teardown_deadline.h"
 #include "termination_signals.h"
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <optional>
+
 namespace letterfibel::qt {
+
+namespace {
+
+// Far beyond what tearing the window and Qt down takes, even on a loaded machine.
+constexpr std::chrono::seconds kTeardownLimit{3};
+
+} // namespace
 
 int runLetterfibel(int argc, char* argv[]) {
     int endingSignal = 0;
+    std::optional<TeardownDeadline> deadline;
     const int code = [&] {
         QApplication app(argc, argv);
         QApplication::setApplicationName(QString::fromUtf8(letterfibel::kWindowTitle));
@@ -31,8 +43,13 @@ int runLetterfibel(int argc, char* argv[]) {
         window.activateWindow();
         const int exitCode = app.exec();
         endingSignal = signalsEndTheProgram.received();
+        deadline.emplace(kTeardownLimit, [exitCode, endingSignal] {
+            endAsSignal(endingSignal);
+            std::_Exit(exitCode);
+        });
         return exitCode;
     }();
+    deadline.reset();
     // Everything above has been torn down as after "Ende"; only the way out differs.
     endAsSignal(endingSignal);
     return code;

@@ -1,11 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Letterfibel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "teardown_deadline.h"
 #include "termination_signals.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
+#include <cstdlib>
+#include <thread>
 
 using namespace letterfibel::qt;
 
@@ -34,6 +38,24 @@ TEST(TerminationSignals, PutsBackTheActionsFoundAtStart) {
         EXPECT_EQ(after.sa_handler, ownHandler) << "signal " << watched[i] << " not put back";
         sigaction(watched[i], &before[i], nullptr);
     }
+}
+
+// A teardown that hangs still ends the process, with the exit code it was given; one that
+// finishes leaves it alone and is not held up until the limit.
+TEST(TeardownDeadline, EndsOnlyAProcessWhoseTeardownHangs) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const TeardownDeadline deadline(std::chrono::milliseconds(100), [] { std::_Exit(7); });
+            std::this_thread::sleep_for(std::chrono::seconds(30));
+        },
+        testing::ExitedWithCode(7), "");
+
+    std::atomic<bool> overran = false;
+    {
+        const TeardownDeadline deadline(std::chrono::seconds(30), [&overran] { overran = true; });
+    }
+    EXPECT_FALSE(overran);
 }
 
 } // namespace
