@@ -21,69 +21,12 @@ using letterfibel::ControlKind;
 
 namespace {
 
-// Places and sizes go into custom properties, so that the stylesheet can lay the same elements
-// out anew on a narrow screen.
-EM_JS(void, addControl,
-      (const char* name, int kind, int inFrame, const char* caption, int left, int top, int width,
-       int height, int fontPixels, int bold, const char* colour, int alignment),
-      {
-          const tag = [ "div", "div", "button" ][kind];
-          const element =
-              document.createElement(kind == 0 && UTF8ToString(name) == "Label1" ? "h1" : tag);
-          element.id = UTF8ToString(name);
-          element.className = "control " + [ "label", "frame", "button" ][kind] + " " +
-                              [ "left", "centre", "right" ][alignment];
-          if (kind == 2)
-              element.type = "button";
-          if (kind == 1) {
-              // The caption is the question; it names the group for assistive technology.
-              const captionElement = document.createElement("span");
-              captionElement.id = element.id + "-caption";
-              captionElement.className = "caption";
-              captionElement.textContent = UTF8ToString(caption);
-              element.setAttribute("role", "group");
-              element.setAttribute("aria-labelledby", captionElement.id);
-              element.append(captionElement);
-          } else {
-              element.textContent = UTF8ToString(caption);
-          }
-          const style = element.style;
-          style.setProperty("--left", left + "px");
-          style.setProperty("--top", top + "px");
-          style.setProperty("--width", width + "px");
-          style.setProperty("--height", height + "px");
-          style.setProperty("--font-size", fontPixels + "px");
-          if (bold)
-              style.fontWeight = "bold";
-          if (UTF8ToString(colour))
-              style.color = UTF8ToString(colour);
-          const container = document.getElementById(inFrame ? "Frame1" : "window");
-          container.append(element);
-      });
-
-// Its name says what it is; its text would say the answer, so the glyph stands in a child that
-// assistive technology does not see.
-EM_JS(void, nameLetterDisplay, (const char* id, const char* name), {
-    const element = document.getElementById(UTF8ToString(id));
-    element.setAttribute("role", "img");
-    element.setAttribute("aria-label", UTF8ToString(name));
-    const glyph = document.createElement("span");
-    glyph.id = element.id + "-glyph";
-    glyph.setAttribute("aria-hidden", "true");
-    element.append(glyph);
-});
-
-// The window's size goes to the stylesheet, which scales the window from it on a small screen.
-EM_JS(void, sizeWindow, (int width, int height), {
-    const style = document.documentElement.style;
-    style.setProperty("--window-width", width + "px");
-    style.setProperty("--window-height", height + "px");
-});
+// The page drew the button, greyed; from now on it works.
+EM_JS(void, enableButton, (const char* id),
+      { document.getElementById(UTF8ToString(id)).removeAttribute("aria-disabled"); });
 
 EM_JS(void, showReady, (const char* focused), {
     document.getElementById("loading").hidden = true;
-    document.getElementById("stage").hidden = false;
-    fitWindow();
     document.getElementById(UTF8ToString(focused)).focus();
 });
 
@@ -133,7 +76,6 @@ FormHaupt::FormHaupt()
     : m_spoken(m_display, [this] { sayWaitingWords(); })
     , m_handlers(m_spoken, m_runtime,
                  [](const std::string& message) { showErrorBox(message.c_str()); }) {
-    createControls();
     wireButtons();
     emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, false,
                                     [](int, const EmscriptenKeyboardEvent* key, void* data) {
@@ -141,25 +83,6 @@ FormHaupt::FormHaupt()
                                     });
     m_handlers.Form_Load();
     showReady(letterfibel::controlDefinition(letterfibel::focusAtStart()).name);
-}
-
-void FormHaupt::createControls() {
-    sizeWindow(letterfibel::kClientWidth, letterfibel::kClientHeight);
-    // In tab order, as the page moves the focus along the order of its elements; the frame comes
-    // before the labels it holds.
-    for (const ControlId id : letterfibel::controlsInTabOrder()) {
-        const ControlDefinition& control = letterfibel::controlDefinition(id);
-        const letterfibel::PixelRect place = letterfibel::pixelsInContainer(control);
-        const std::string colour = control.foreColour == letterfibel::kDefaultColour
-                                       ? std::string()
-                                       : cssColour(control.foreColour);
-        addControl(control.name, static_cast<int>(control.kind), control.inFrame1, control.caption,
-                   place.left, place.top, place.width, place.height, control.fontPixels,
-                   control.bold, colour.c_str(), static_cast<int>(control.alignment));
-    }
-    nameLetterDisplay(
-        letterfibel::controlDefinition(ControlId::LabelAnzeige).name,
-        letterfibel::accessibleName(letterfibel::DisplayControl::LabelAnzeige, {}).c_str());
 }
 
 void FormHaupt::wireButtons() {
@@ -175,6 +98,7 @@ void FormHaupt::wireButtons() {
                                           clicked.form->m_handlers.click(clicked.id);
                                           return true;
                                       });
+        enableButton(control.name);
     }
 }
 

@@ -17,9 +17,9 @@
 
 namespace letterfibel::web {
 
-// The one window as a part of the page: 26 elements built from the shared control table, each
-// button's click handed to its handler, the handlers handing it to the quiz engine. It keeps no
-// score of its own.
+// The one window as a part of the page: the 26 elements the page drew from the shared control
+// table brought to life, each button's click handed to its handler, the handlers handing it to
+// the quiz engine. It keeps no score of its own.
 class FormHaupt {
 public:
     FormHaupt();
@@ -32,7 +32,6 @@ private:
         letterfibel::ControlId id;
     };
 
-    void createControls();
     void wireButtons();
     // A letter typed anywhere on the page moves the focus to the button it begins; true when the
     // key was taken, so that the browser does nothing else with it.

@@ -3,6 +3,7 @@
 
 #include "page_display.h"
 
+#include "css_colour.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 
@@ -35,17 +36,6 @@ std::string elementOf(letterfibel::DisplayControl control) {
 }
 
 } // namespace
-
-std::string cssColour(std::int32_t colour) {
-    constexpr char kDigits[] = "0123456789abcdef";
-    const letterfibel::Rgb channels = letterfibel::rgbOf(colour);
-    std::string rgb;
-    for (const int channel : {channels.red, channels.green, channels.blue}) {
-        rgb += kDigits[channel >> 4];
-        rgb += kDigits[channel & 0xF];
-    }
-    return "var(--colour-" + rgb + ", #" + rgb + ")";
-}
 
 void PageDisplay::setCaption(letterfibel::DisplayControl control, const std::string& text) {
     if (control == letterfibel::DisplayControl::LabelAnzeige) {

@@ -15,8 +15,4 @@ public:
     void setForeColour(letterfibel::DisplayControl control, std::int32_t colour) override;
 };
 
-// A colour number &H00BBGGRR as CSS: the page's own colour for it where the stylesheet gives one
-// (more contrast asked for), else the number's colour.
-std::string cssColour(std::int32_t colour);
-
 } // namespace letterfibel::web

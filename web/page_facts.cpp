@@ -6,11 +6,16 @@
 //                      the page's font keeps
 //   page_facts texts   the window's title and the program's description as a CMake script:
 //                      the page's title and the manifest's
+//   page_facts window  the window's 26 controls as HTML, in tab order, which is the order the
+//                      page moves the focus along; the page draws them before the engine runs
+//   page_facts places  each control's place, size, font and colour as CSS rules
+#include "css_colour.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -26,6 +31,105 @@ bool printCMakeSet(const char* name, const char* text) {
     }
     std::printf("set(%s \"%s\")\n", name, text);
     return true;
+}
+
+std::string escapedForHtml(const char* text) {
+    std::string escaped;
+    for (const char* c = text; *c; ++c) {
+        switch (*c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += *c;
+        }
+    }
+    return escaped;
+}
+
+void printControl(const letterfibel::ControlDefinition& control) {
+    using letterfibel::ControlKind;
+    static constexpr const char* kAlignments[] = {"left", "centre", "right"};
+    const std::string classes = std::string("control ") +
+                                (control.kind == ControlKind::Label   ? "label"
+                                 : control.kind == ControlKind::Frame ? "frame"
+                                                                      : "button") +
+                                " " + kAlignments[static_cast<int>(control.alignment)] +
+                                (control.bold ? " bold" : "");
+    const std::string caption = escapedForHtml(control.caption);
+    const char* indent = control.inFrame1 ? "  " : "";
+    switch (control.kind) {
+    case ControlKind::Frame:
+        // Its caption is the question; as the legend it names the group.
+        std::printf("<fieldset id=\"%s\" class=\"%s\"><legend id=\"%s-caption\" "
+                    "class=\"caption\">%s</legend>\n",
+                    control.name, classes.c_str(), control.name, caption.c_str());
+        return;
+    case ControlKind::Button:
+        // Until the engine runs, a button neither works nor says it would.
+        std::printf("<button type=\"button\" id=\"%s\" class=\"%s\" aria-disabled=\"true\">%s"
+                    "</button>\n",
+                    control.name, classes.c_str(), caption.c_str());
+        return;
+    case ControlKind::Label:
+        break;
+    }
+    if (control.id == letterfibel::ControlId::LabelAnzeige) {
+        // Its name says what it is; its text would say the answer, so the glyph, which a drill
+        // puts in, stands in a child that assistive technology does not see.
+        const std::string name = escapedForHtml(
+            letterfibel::accessibleName(letterfibel::DisplayControl::LabelAnzeige, {}).c_str());
+        std::printf("%s<div id=\"%s\" class=\"%s\" role=\"img\" aria-label=\"%s\"><span "
+                    "id=\"%s-glyph\" aria-hidden=\"true\"></span></div>\n",
+                    indent, control.name, classes.c_str(), name.c_str(), control.name);
+        return;
+    }
+    const char* tag = control.id == letterfibel::ControlId::Label1 ? "h1" : "div";
+    std::printf("%s<%s id=\"%s\" class=\"%s\">%s</%s>\n", indent, tag, control.name,
+                classes.c_str(), caption.c_str(), tag);
+}
+
+// In tab order; the frame holds the labels in it, which are not in the order of the focus.
+void printWindow() {
+    const auto order = letterfibel::controlsInTabOrder();
+    for (const letterfibel::ControlId id : order) {
+        const letterfibel::ControlDefinition& control = letterfibel::controlDefinition(id);
+        if (control.inFrame1)
+            continue;
+        printControl(control);
+        if (control.kind != letterfibel::ControlKind::Frame)
+            continue;
+        for (const letterfibel::ControlId inner : order)
+            if (letterfibel::controlDefinition(inner).inFrame1)
+                printControl(letterfibel::controlDefinition(inner));
+        std::printf("</fieldset>\n");
+    }
+}
+
+// Custom properties, so that the stylesheet can lay the same elements out anew on a narrow
+// screen.
+void printPlaces() {
+    std::printf(":root {\n  --window-width: %dpx;\n  --window-height: %dpx;\n}\n",
+                letterfibel::kClientWidth, letterfibel::kClientHeight);
+    for (const letterfibel::ControlDefinition& control : letterfibel::formHauptControls()) {
+        const letterfibel::PixelRect place = letterfibel::pixelsInContainer(control);
+        std::printf("#%s {\n  --left: %dpx;\n  --top: %dpx;\n  --width: %dpx;\n  --height: %dpx;\n"
+                    "  --font-size: %dpx;\n",
+                    control.name, place.left, place.top, place.width, place.height,
+                    control.fontPixels);
+        if (control.foreColour != letterfibel::kDefaultColour)
+            std::printf("  color: %s;\n", letterfibel::web::cssColour(control.foreColour).c_str());
+        std::printf("}\n");
+    }
 }
 
 } // namespace
@@ -45,6 +149,14 @@ int main(int argc, char** argv) {
                              printCMakeSet("DESCRIPTION", letterfibel::kDescription);
         return printed ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: page_facts glyphs|texts\n");
+    if (argc == 2 && std::strcmp(argv[1], "window") == 0) {
+        printWindow();
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "places") == 0) {
+        printPlaces();
+        return 0;
+    }
+    std::fprintf(stderr, "usage: page_facts glyphs|texts|window|places\n");
     return 2;
 }

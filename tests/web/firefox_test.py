@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A second engine: Firefox ESR draws the page on a screen of its own (Xvfb), and its picture
-shows the window centred with its 19 buttons, each with its frame and a caption inside. Its
-headless screenshot is taken at the load event, before WebAssembly has built the window, so
-the picture is taken from the X server until the window is there or 30 s have passed.
+shows the window centred with its 19 buttons, each with its frame and a dark caption inside:
+the engine has brought them to life (they are grey before). Its headless screenshot is taken at
+the load event, which may come before, so the picture is taken from the X server until the
+window is there or 30 s have passed.
 
     firefox_test.py SITE_FOLDER
 """

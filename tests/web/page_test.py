@@ -87,8 +87,8 @@ class Browser:
         self.driver.get_log("performance")
         self.driver.get(address)
         self.wait_for(lambda: self.js(
-            "return !document.getElementById('stage').hidden && document.fonts.status"
-            " === 'loaded' && document.querySelectorAll('#window button').length"), 10)
+            "return document.getElementById('loading').hidden && document.fonts.status"
+            " === 'loaded'"), 10)
 
     def js(self, script, *arguments):
         return self.driver.execute_script(script, *arguments)
@@ -417,7 +417,7 @@ class Offline(PageTest):
         self.assertEqual(b.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
         self.server.stop()
         b.driver.refresh()
-        b.wait_for(lambda: b.js("return !document.getElementById('stage').hidden"), 10)
+        b.wait_for(lambda: b.js("return document.getElementById('loading').hidden"), 10)
         b.click("CommandGemischt")
         self.assertIn(b.text("LabelAnzeige"), NAMES)
         b.click(self.right_button())

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Letterfibel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The kept copy of the page as a school's host and network treat it, in headless Chromium: a
-host shared with another web app, an update that breaks off half-way, a network that never
-answers, a captive portal.
+"""The page and its kept copy as a school's host and network treat them, in headless Chromium: a
+slow network, a host shared with another web app, an update that breaks off half-way, a network
+that never answers, a captive portal.
 
     update_test.py SITE_FOLDER [unittest arguments]
 """
@@ -62,6 +62,7 @@ class HostFiles(StaticFiles):
             return
         self.path = self.path[len(PLACE) - 1:]
         path = self.path.split("?")[0]
+        time.sleep(host.late.get(path, 0))
         if path in host.cut_once:
             host.cut_once.discard(path)
             with open(os.path.join(host.site, path.lstrip("/")), "rb") as file:
@@ -73,13 +74,13 @@ class HostFiles(StaticFiles):
 
 
 class Host(ThreadingHTTPServer):
-    """A school's static host the test can turn: to a new release of Letterfibel, a file that
-    breaks off once half-way, a captive portal that answers everything with its login page, a
-    network that never answers."""
+    """A school's static host the test can turn: to a new release of Letterfibel, files that come
+    late, a file that breaks off once half-way, a captive portal that answers everything with
+    its login page, a network that never answers."""
 
     def __init__(self, site):
         super().__init__(("127.0.0.1", 0), HostFiles)
-        self.site, self.cut_once = site, set()
+        self.site, self.cut_once, self.late = site, set(), {}
         self.portal = self.silent = False
         self.stopping = threading.Event()
         threading.Thread(target=self.serve_forever, daemon=True).start()
@@ -134,9 +135,8 @@ class Updates(unittest.TestCase):
         """The page, its drill started and one question answered in mixed mode."""
         b = self.browser
         b.driver.get(self.host.address)
-        drawn = b.wait_for(lambda: b.js(
-            "return !document.getElementById('stage').hidden && "
-            "document.querySelectorAll('#window button').length === 19"), seconds)
+        drawn = b.wait_for(lambda: b.js("return document.getElementById('loading').hidden"),
+                           seconds)
         if not drawn:
             self.fail("the drill did not start: %s %s" % (b.js(
                 "return [document.readyState, document.body.innerText, runDependencies, "
@@ -185,6 +185,38 @@ class Updates(unittest.TestCase):
             "the page was never kept")
         # From now on the page comes from the kept copy.
         self.open_drill()
+
+    def places(self):
+        return self.browser.js(
+            "return [...document.querySelectorAll('#window *')].map(e => {"
+            " const r = e.getBoundingClientRect();"
+            " return [e.id, r.left, r.top, r.width, r.height, getComputedStyle(e).font]; })")
+
+    def test_a_late_engine_finds_the_window_drawn_and_nothing_moves(self):
+        self.host.late["/letterfibel.wasm"] = 3
+        b = self.browser
+        # Not through WebDriver's navigation, which waits for the whole page.
+        b.js("location.href = arguments[0]", self.host.address)
+        self.assertTrue(b.wait_for(lambda: b.js(
+            "return document.getElementById('CommandGemischt')?.checkVisibility()"), 2))
+        painted = b.wait_for(lambda: b.js(
+            "return performance.getEntriesByName('first-contentful-paint')[0]?.startTime"), 1)
+        self.assertLess(painted, 1000, "the window was not drawn within 1 s")
+        self.assertFalse(b.js("return document.getElementById('loading').hidden"),
+                         "the engine did not come late")
+        before = self.places()
+        self.assertEqual(len(before), 28)
+        self.assertEqual(b.js("return [...document.querySelectorAll('#window button')]"
+                              ".filter(e => e.ariaDisabled === 'true').length"), 19)
+        # A click before the engine runs does nothing, then or later.
+        b.click("CommandKlein")
+        self.assertTrue(b.wait_for(lambda: b.js(
+            "return document.getElementById('loading').hidden"), 10), "the engine never ran")
+        self.assertEqual(b.text("Frame1-caption"), "")
+        self.assertEqual(self.places(), before, "the window moved when the engine started")
+        self.assertEqual(b.js("return document.querySelectorAll('[aria-disabled]').length"), 0)
+        b.click("CommandKlein")
+        self.assertEqual(b.text("Frame1-caption"), page_test.LOWER)
 
     def test_another_apps_cache_on_the_same_host_survives_install_and_update(self):
         self.browser.driver.get(self.host.other_app)
