@@ -87,19 +87,22 @@ click_screen() {
         start=$(wc -l <"$protocol")
         # Two moves, so that the pointer moves even when it stood at the point already.
         xdotool mousemove $(($1 + 1)) "$2" mousemove "$1" "$2"
-        if ! poll 2 seen_since "$start" '^\[ *[0-9.]+\] +wl_pointer@[0-9]+\.(enter|motion)\('; then
+        if ! poll 5 seen_since "$start" '^\[ *[0-9.]+\] +wl_pointer@[0-9]+\.(enter|motion)\('; then
             xdotool mousemove "$OUTSIDE_X" "$OUTSIDE_Y" sleep 0.2
             continue
         fi
         start=$(wc -l <"$protocol")
         xdotool mousedown 1
-        if poll 2 seen_since "$start" "$BUTTON_EVENT, 1\\)"; then
+        if poll 5 seen_since "$start" "$BUTTON_EVENT, 1\\)"; then
             xdotool mouseup 1
-            poll 2 seen_since "$start" "$BUTTON_EVENT, 0\\)" && return 0
+            poll 5 seen_since "$start" "$BUTTON_EVENT, 0\\)" && return 0
         else
             xdotool mouseup 1
         fi
     done
+    # What the program last heard, for the log of a run that failed.
+    echo "the click at $1,$2 was not seen whole; the program's protocol ends:" >&2
+    tail -n 12 "$protocol" >&2
     return 1
 }
 # The left button's event, up to its state.
