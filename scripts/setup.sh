@@ -31,7 +31,7 @@ LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86
 # bring along and Debian's own Node leaves to a package of its own.
 LETTERFIBEL_WEB_PACKAGES=(cmake ninja-build emscripten nodejs fonts-liberation2 fonttools python3-brotli)
 LETTERFIBEL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr
-    imagemagick xvfb xdotool zip unzip)
+    webkit2gtk-driver python3-websocket imagemagick xvfb xdotool zip unzip)
 LETTERFIBEL_AXE_VERSION=4.10.2
 
 letterfibel_fail() {
