@@ -6,7 +6,10 @@
     serve_web.py FOLDER [PORT]    PORT 0 or none: a free one; prints the address once listening
 """
 import functools
+import gzip
 import http.server
+import io
+import os
 import sys
 
 
@@ -25,6 +28,25 @@ class StaticFiles(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, format, *args):
         pass
+
+    def send_head(self):
+        """Text and WebAssembly go gzipped to a browser that takes it, as web hosts send them."""
+        path = self.translate_path(self.path)
+        if os.path.isdir(path) and self.path.split("?")[0].endswith("/"):
+            path = os.path.join(path, "index.html")
+        compressible = (".html", ".css", ".js", ".wasm", ".webmanifest", ".svg", ".txt")
+        if ("gzip" not in self.headers.get("Accept-Encoding", "") or
+                not path.endswith(compressible) or not os.path.isfile(path)):
+            return super().send_head()
+        with open(path, "rb") as file:
+            body = gzip.compress(file.read(), 9, mtime=0)
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        return io.BytesIO(body)
 
 
 def main():
