@@ -3,8 +3,9 @@
 
 // What the page does around the window, which its HTML and stylesheet draw: closes the error
 // box, says so when the start fails, and keeps the app's files for use without a network. It
-// runs first in the module's script, which is loaded async: the WebAssembly is fetched and
-// compiled while the page is parsed and drawn, and brings the window to life once both are done.
+// runs first in the module's script, which is deferred: it runs once the page is parsed, then
+// fetches the WebAssembly, which brings the window to life. On a slow phone the first paint
+// thus has the network to itself.
 
 // The engine takes the window from the parsed page.
 function whenParsed(start) {
