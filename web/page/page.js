@@ -3,42 +3,23 @@
 
 // What the page does around the window, which its HTML and stylesheet draw: closes the error
 // box, says so when the start fails, and keeps the app's files for use without a network. It
-// runs first in the module's script, which is deferred: it runs once the page is parsed, then
-// fetches the WebAssembly, which brings the window to life. On a slow phone the first paint
-// thus has the network to itself.
-
-// The engine takes the window from the parsed page.
-function whenParsed(start) {
-  if (document.readyState === "loading")
-    addEventListener("DOMContentLoaded", start);
-  else
-    start();
-}
-
-// Before the module runs, not while this script runs: the module's own set-up, further down,
-// starts its count of what it waits for at nought.
-Module["preRun"] = () => {
-  if (document.readyState === "loading") {
-    addRunDependency("parsed");
-    whenParsed(() => removeRunDependency("parsed"));
-  }
-};
+// runs first in the module's script, which is deferred: it runs once the page is parsed, so the
+// window is there, then fetches the WebAssembly, which brings the window to life. On a slow
+// phone the first paint thus has the network to itself.
 
 // A start that fails (no WebAssembly, a missing or broken .wasm) says so in place of "wird
 // geladen", as an alert, so that the learner knows what to try.
-Module["onAbort"] = () => whenParsed(() => {
+Module["onAbort"] = () => {
   const alert = document.getElementById("fehlstart");
   if (alert.childElementCount)
     return;
   document.getElementById("loading").hidden = true;
   document.getElementById("stage").hidden = true;
   alert.append(document.getElementById("fehlstart-text").content.cloneNode(true));
-});
+};
 
-whenParsed(() => {
-  document.querySelector("#fehler button").addEventListener("click", (event) => {
-    event.target.closest("dialog").close();
-  });
+document.querySelector("#fehler button").addEventListener("click", (event) => {
+  event.target.closest("dialog").close();
 });
 
 // Once the page has loaded: the worker fetches every file again to keep it, which must not
