@@ -32,7 +32,8 @@ case "${1:-}" in
     build="$LETTERFIBEL_ROOT/build-packager"
     options=(-DCMAKE_BUILD_TYPE=Release -DLETTERFIBEL_WERROR=ON -DLETTERFIBEL_BUILD_TESTS=ON
         -DLETTERFIBEL_REPRODUCIBILITY_TEST=ON)
-    packages+=("${LETTERFIBEL_WINDOWS_PACKAGES[@]}" "${LETTERFIBEL_WEB_PACKAGES[@]}" zip unzip git)
+    packages+=("${LETTERFIBEL_WINDOWS_PACKAGES[@]}" "${LETTERFIBEL_INSTALLER_PACKAGES[@]}"
+        "${LETTERFIBEL_WEB_PACKAGES[@]}" zip unzip git openssl osslsigncode)
     LETTERFIBEL_GENERATOR=
     ;;
 --web)

@@ -23,7 +23,10 @@ LETTERFIBEL_TEST_PACKAGES=(
 # What the Windows program needs: the cross compiler; its tests add Wine, the source of
 # GoogleTest, which is built for Windows, and fonttools for stand-ins of Windows faces.
 LETTERFIBEL_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
-LETTERFIBEL_WINDOWS_TEST_PACKAGES=(wine wine64 googletest binutils-mingw-w64-x86-64 binutils
+# The Windows Installer package: wixl builds it, msitools' msibuild and faketime make it the same
+# in every build.
+LETTERFIBEL_INSTALLER_PACKAGES=(wixl msitools faketime)
+LETTERFIBEL_WINDOWS_TEST_PACKAGES=("${LETTERFIBEL_INSTALLER_PACKAGES[@]}" wine wine64 googletest binutils-mingw-w64-x86-64 binutils
     clang-format reuse xvfb xdotool x11-utils imagemagick fonttools fonts-liberation2)
 
 # What the page needs: emscripten, and fonttools with Brotli to cut its font down; its tests add
