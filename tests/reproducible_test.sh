@@ -4,7 +4,9 @@
 # Builds the package (scripts/package.sh) and then the release of the checkout's current commit
 # twice, from two clones in folders of different depth, one after the other, with another umask,
 # time zone and locale, and fails unless every file of the two releases is the same to the
-# byte; says what differs when not.
+# byte; says what differs when not. Then a release signed with a throw-away certificate: its
+# program and installer verify against that certificate, fail once a byte is changed, and the
+# password shows in neither the release's output nor the process list.
 set -euo pipefail
 source=${1:?usage: reproducible_test.sh SOURCE_CHECKOUT}
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -40,3 +42,33 @@ for file in "$work"/release-a/*; do
 done
 [ "$differs" -eq 0 ] || fail "the two releases differ (above)"
 echo "reproducible: $(cd "$work/release-a" && ls | tr '\n' ' ')"
+
+password="throw-away-$RANDOM$RANDOM"
+printf '%s' "$password" >"$work/password"
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Letterfibel test signer" \
+    -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
+openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/signer.p12" \
+    -passout file:<(printf '%s' "$password")
+(cd "$first" && LETTERFIBEL_SIGN_PKCS12="$work/signer.p12" LETTERFIBEL_SIGN_PASSWORD=$password \
+    scripts/release.sh "$work/release-signed" >"$work/signed.log" 2>&1) &
+signing=$!
+while kill -0 "$signing" 2>/dev/null; do
+    if ps -eo args | grep -F -q -f "$work/password"; then
+        kill "$signing"
+        fail "the password shows in the process list"
+    fi
+    sleep 0.2
+done
+wait "$signing" || { cat "$work/signed.log" >&2; fail "the signed release was not made"; }
+! grep -F -q -f "$work/password" "$work/signed.log" || fail "the password shows in the release's output"
+unzip -q -d "$work/unzipped" "$work"/release-signed/*-windows.zip
+for file in "$work"/unzipped/*/letterfibel.exe "$work"/release-signed/*.msi; do
+    osslsigncode verify -CAfile "$work/cert.pem" -in "$file" >/dev/null ||
+        fail "$(basename "$file") does not verify against the signing certificate"
+    middle=$(($(stat -c %s "$file") / 2))
+    byte=$(od -An -tu1 -j "$middle" -N1 "$file")
+    printf "\\x$(printf %02x $((255 - byte)))" | dd of="$file" bs=1 seek="$middle" conv=notrunc status=none
+    ! osslsigncode verify -CAfile "$work/cert.pem" -in "$file" >/dev/null 2>&1 ||
+        fail "$(basename "$file") still verifies with a byte changed"
+done
+echo "signed: the program and the installer verify, and fail once changed"
