@@ -12,6 +12,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -43,7 +44,14 @@ int runLetterfibel(int argc, char* argv[]) {
         window.activateWindow();
         const int exitCode = app.exec();
         endingSignal = signalsEndTheProgram.received();
+        // Started before the window and the application are torn down: that is what it bounds.
         deadline.emplace(kTeardownLimit, [exitCode, endingSignal] {
+            // A hang cut short is still a fault: said, so that it is not taken for a clean end.
+            std::fprintf(
+                stderr,
+                "letterfibel: teardown overran %lld s after the event loop ended; process ended\n",
+                static_cast<long long>(kTeardownLimit.count()));
+            std::fflush(stderr);
             endAsSignal(endingSignal);
             std::_Exit(exitCode);
         });
