@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM, SIGINT and SIGHUP end the program cleanly, also during the pause, and then as the
 # signal, so that the shell sees 143, 130 and 129; a signal that the starting process ignores
-# stays ignored.
+# stays ignored. A teardown that hangs after "Ende" or a signal is cut short after 3 s, with
+# the same exit code and one line that says so.
 source "$(dirname "$0")/xvfb_session.sh"
 
 start_app
@@ -38,4 +39,14 @@ kill -0 "$APP_PID" 2>/dev/null || fail "SIGINT ended a program that was started 
 start_pause
 kill -TERM "$APP_PID"
 expect_exit 143 3
+
+if [ -n "${HANGING_TEARDOWN:-}" ]; then
+    KNOWN_TEARDOWN_HANG="preloaded"
+    for ending in signal Ende; do
+        start_app env LD_PRELOAD="$HANGING_TEARDOWN"
+        if [ "$ending" = signal ]; then kill -TERM "$APP_PID"; else click_button Ende; fi
+        expect_exit "$([ "$ending" = signal ] && echo 143 || echo 0)" 8
+    done
+    [ "$TEARDOWN_OVERRUNS" -eq 2 ] || fail "a hanging teardown ended without saying so"
+fi
 echo "signals: ok"
