@@ -6,7 +6,7 @@
 # time zone and locale, and fails unless every file of the two releases is the same to the
 # byte; says what differs when not. Then a release signed with a throw-away certificate: its
 # program and installer verify against that certificate, fail once a byte is changed, and the
-# password shows in neither the release's output nor the process list.
+# password shows in neither the release's output nor a command line.
 set -euo pipefail
 source=${1:?usage: reproducible_test.sh SOURCE_CHECKOUT}
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -49,18 +49,17 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Letterfibel test si
     -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
 openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/signer.p12" \
     -passout file:<(printf '%s' "$password")
-(cd "$first" && LETTERFIBEL_SIGN_PKCS12="$work/signer.p12" LETTERFIBEL_SIGN_PASSWORD=$password \
-    scripts/release.sh "$work/release-signed" >"$work/signed.log" 2>&1) &
-signing=$!
-while kill -0 "$signing" 2>/dev/null; do
-    if ps -eo args | grep -F -q -f "$work/password"; then
-        kill "$signing"
-        fail "the password shows in the process list"
-    fi
-    sleep 0.2
-done
-wait "$signing" || { cat "$work/signed.log" >&2; fail "the signed release was not made"; }
-! grep -F -q -f "$work/password" "$work/signed.log" || fail "the password shows in the release's output"
+# Every command line osslsigncode is given is logged, as ps would show it.
+mkdir "$work/bin"
+printf '#!/bin/sh\necho "$*" >>"%s"\nexec %s "$@"\n' "$work/signed.log" "$(command -v osslsigncode)" \
+    >"$work/bin/osslsigncode"
+chmod +x "$work/bin/osslsigncode"
+(cd "$first" && PATH="$work/bin:$PATH" LETTERFIBEL_SIGN_PKCS12="$work/signer.p12" \
+    LETTERFIBEL_SIGN_PASSWORD=$password scripts/release.sh "$work/release-signed" >>"$work/signed.log" 2>&1) ||
+    { cat "$work/signed.log" >&2; fail "the signed release was not made"; }
+grep -q -- '-pkcs12' "$work/signed.log" || fail "the release did not call osslsigncode"
+! grep -F -q -f "$work/password" "$work/signed.log" ||
+    fail "the password shows in the release's output or on osslsigncode's command line"
 unzip -q -d "$work/unzipped" "$work"/release-signed/*-windows.zip
 for file in "$work"/unzipped/*/letterfibel.exe "$work"/release-signed/*.msi; do
     osslsigncode verify -CAfile "$work/cert.pem" -in "$file" >/dev/null ||
