@@ -26,6 +26,7 @@ struct Typing {
     const char* what;
     std::optional<ControlId> focusedAtStart;
     std::vector<Key> keys;
+    friend void PrintTo(const Typing& typing, std::ostream* os) { *os << typing.what; }
 };
 
 using enum ControlId;
@@ -80,6 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
         Typing{"a_pause_of_a_second_starts_afresh",
                CommandEnde,
                {{U'p', 0, CommandPi}, {U'h', 1000, kStays}, {U'o', 999, kStays}}},
+        // A learner's steady five keys a second: the second counts from the key before.
+        Typing{"a_whole_name_typed_steadily",
+               CommandEnde,
+               {{U'e', 0, CommandEp},
+                {U'p', 200, CommandEp},
+                {U's', 200, CommandEp},
+                {U'i', 200, CommandEp},
+                {U'l', 200, CommandEp},
+                {U'o', 200, CommandEp},
+                {U'n', 200, CommandEp}}},
         Typing{"just_under_a_second_extends",
                CommandEnde,
                {{U'p', 0, CommandPi}, {U'h', 999, CommandPh}}},
