@@ -46,8 +46,15 @@ TEST(SharedLayout, FittingScaleIsTheLargestThatFitsAndNeverBelowOrAboveTheBounds
 TEST(SharedLayout, AWindowMovesOnlyAsFarAsNeededIntoTheArea) {
     const struct {
         int position, size, areaStart, areaSize, expected;
-    } cases[] = {{100, 50, 0, 200, 100}, {180, 50, 0, 200, 150}, {-10, 50, 0, 200, 0},
-                 {5, 50, 20, 200, 20},   {10, 300, 0, 200, 0},   {400, 300, 40, 200, 40}};
+    } cases[] = {{100, 50, 0, 200, 100},
+                 {180, 50, 0, 200, 150},
+                 {-10, 50, 0, 200, 0},
+                 {5, 50, 20, 200, 20},
+                 {10, 300, 0, 200, 0},
+                 {400, 300, 40, 200, 40},
+                 // a panel at the top, and a second screen to the right of the first
+                 {200, 50, 30, 200, 180},
+                 {2000, 741, 1920, 1920, 2000}};
     for (const auto& c : cases)
         EXPECT_EQ(movedIntoArea(c.position, c.size, c.areaStart, c.areaSize), c.expected)
             << c.position << "+" << c.size << " in " << c.areaStart << "+" << c.areaSize;
@@ -98,6 +105,7 @@ struct Shown {
 };
 struct Action {
     const char* what;
+    friend void PrintTo(const Action& action, std::ostream* os) { *os << action.what; }
     std::vector<Shown> shown;
     std::string words;
 };
@@ -158,6 +166,9 @@ INSTANTIATE_TEST_SUITE_P(Drill, SpokenWords,
                                                   {caption(DisplayControl::LabelAnzeigeText, ""),
                                                    caption(DisplayControl::Frame1, kUpper),
                                                    caption(DisplayControl::LabelAnzeige, "W")},
-                                                  kUpper}}));
+                                                  kUpper}}),
+                         [](const ::testing::TestParamInfo<std::vector<Action>>& info) {
+                             return info.index == 0 ? "lowercase_drill" : "mixed_drill";
+                         });
 
 } // namespace
