@@ -37,6 +37,8 @@ EM_JS(int, hasFocus, (const char* id), {
 
 EM_JS(void, focusElement, (const char* id), { document.getElementById(UTF8ToString(id)).focus(); });
 
+EM_JS(int, errorBoxOpen, (), { return document.getElementById("fehler").open; });
+
 // The character a key types, or for the keys that end a typed word the character they stand
 // for; 0 for every other key (Shift, arrows, ...), which leaves the word alone.
 char32_t typedCharacter(const char* key) {
@@ -104,7 +106,8 @@ void FormHaupt::wireButtons() {
 
 bool FormHaupt::typed(const EmscriptenKeyboardEvent& key) {
     const char32_t character = typedCharacter(key.key);
-    if (key.ctrlKey || key.altKey || key.metaKey || character == 0)
+    // Shortcuts belong to the browser, and while the error box is open the keys belong to it.
+    if (key.ctrlKey || key.altKey || key.metaKey || character == 0 || errorBoxOpen())
         return false;
     std::optional<ControlId> focused;
     for (const ControlDefinition& control : letterfibel::formHauptControls())

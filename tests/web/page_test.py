@@ -278,6 +278,17 @@ class Drill(PageTest):
         b.js("document.getElementById(arguments[0]).focus()", self.wrong_button())
         ActionChains(b.driver).send_keys(Keys.SPACE).perform()
         self.assertEqual(b.text("LabelFalsch"), "1 falsch")
+        # A browser shortcut stays the browser's: Ctrl+G neither moves the focus nor is taken.
+        b.js("addEventListener('keydown', e => window.lastKeyTaken = e.defaultPrevented)")
+        focused = b.js("return document.activeElement.id")
+        ActionChains(b.driver).key_down(Keys.CONTROL).send_keys("g").key_up(Keys.CONTROL).perform()
+        self.assertEqual(b.js("return document.activeElement.id"), focused, "Ctrl+G moved the focus")
+        self.assertFalse(b.js("return window.lastKeyTaken"), "Ctrl+G was kept from the browser")
+        # Letters typed into the open error box stay there.
+        b.js("const box = document.getElementById('fehler'); box.show(); box.querySelector('button').focus()")
+        ActionChains(b.driver).send_keys("a").perform()
+        self.assertEqual(b.js("return document.activeElement.closest('dialog')?.id"), "fehler",
+                         "a letter typed moved the focus out of the error box")
 
     def focused_as_heard(self):
         """The names of the controls that a screen reader has as focused, the page aside."""
