@@ -6,16 +6,19 @@
 //                      the page's font keeps
 //   page_facts texts   the window's title and the program's description as a CMake script:
 //                      the page's title and the manifest's
-//   page_facts window  the window's 26 controls as HTML, in tab order, which is the order the
-//                      page moves the focus along; the page draws them before the engine runs
+//   page_facts window  the window's 26 controls as HTML: the labels in reading order, the
+//                      buttons in tab order; the page draws them before the engine runs
 //   page_facts places  each control's place, size, font and colour as CSS rules
 #include "css_colour.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -98,21 +101,33 @@ void printControl(const letterfibel::ControlDefinition& control) {
                 classes.c_str(), caption.c_str(), tag);
 }
 
-// In tab order; the frame holds the labels in it, which are not in the order of the focus.
+// The labels and the frame first, as they stand from the top, since a screen reader's reading
+// mode reads the page in source order; then the buttons in tab order, which is the order the
+// page moves the focus along (labels take no focus, so the two orders do not meet).
 void printWindow() {
+    using letterfibel::ControlDefinition;
     const auto order = letterfibel::controlsInTabOrder();
+    std::vector<const ControlDefinition*> read;
     for (const letterfibel::ControlId id : order) {
-        const letterfibel::ControlDefinition& control = letterfibel::controlDefinition(id);
-        if (control.inFrame1)
-            continue;
-        printControl(control);
-        if (control.kind != letterfibel::ControlKind::Frame)
+        const ControlDefinition& control = letterfibel::controlDefinition(id);
+        if (control.kind != letterfibel::ControlKind::Button && !control.inFrame1)
+            read.push_back(&control);
+    }
+    std::stable_sort(read.begin(), read.end(), [](const auto* a, const auto* b) {
+        return std::pair(a->top, a->left) < std::pair(b->top, b->left);
+    });
+    for (const ControlDefinition* control : read) {
+        printControl(*control);
+        if (control->kind != letterfibel::ControlKind::Frame)
             continue;
         for (const letterfibel::ControlId inner : order)
             if (letterfibel::controlDefinition(inner).inFrame1)
                 printControl(letterfibel::controlDefinition(inner));
         std::printf("</fieldset>\n");
     }
+    for (const letterfibel::ControlId id : order)
+        if (letterfibel::controlDefinition(id).kind == letterfibel::ControlKind::Button)
+            printControl(letterfibel::controlDefinition(id));
 }
 
 // Custom properties, so that the stylesheet can lay the same elements out anew on a narrow
