@@ -35,6 +35,11 @@ RELEASE_NAME = re.compile(r'(kPrefix \+ ")([0-9a-f]{16})(")')
 
 
 class HostFiles(StaticFiles):
+    def end_headers(self):
+        if self.server.cacheable:
+            self.send_header("Cache-Control", "max-age=3600")
+        super().end_headers()
+
     def answer(self, status, content_type, body, sent=None):
         """Says the whole body's length but sends only what `sent` allows: an answer broken off."""
         self.send_response(status)
@@ -62,6 +67,7 @@ class HostFiles(StaticFiles):
             return
         self.path = self.path[len(PLACE) - 1:]
         path = self.path.split("?")[0]
+        self.directory = host.stale.get(path, host.site)
         time.sleep(host.late.get(path, 0))
         if path in host.cut_once:
             host.cut_once.discard(path)
@@ -75,13 +81,14 @@ class HostFiles(StaticFiles):
 
 class Host(ThreadingHTTPServer):
     """A school's static host the test can turn: to a new release of Letterfibel, files that come
-    late, a file that breaks off once half-way, a captive portal that answers everything with
-    its login page, a network that never answers."""
+    late, a file that breaks off once half-way, a file left from another release, files the
+    browser may keep for an hour, a captive portal that answers everything with its login page,
+    a network that never answers."""
 
     def __init__(self, site):
         super().__init__(("127.0.0.1", 0), HostFiles)
-        self.site, self.cut_once, self.late = site, set(), {}
-        self.portal = self.silent = False
+        self.site, self.cut_once, self.late, self.stale = site, set(), {}, {}
+        self.portal = self.silent = self.cacheable = False
         self.stopping = threading.Event()
         threading.Thread(target=self.serve_forever, daemon=True).start()
         origin = "http://127.0.0.1:%d" % self.server_address[1]
@@ -219,6 +226,8 @@ class Updates(unittest.TestCase):
         self.assertEqual(b.text("Frame1-caption"), page_test.LOWER)
 
     def test_another_apps_cache_on_the_same_host_survives_install_and_update(self):
+        # A host that lets the browser keep files: the update comes all the same.
+        self.host.cacheable = True
         self.browser.driver.get(self.host.other_app)
         self.js("await (await caches.open('vokabeltrainer')).put('/vokabeln', new Response('x'));")
         self.install()
@@ -237,6 +246,12 @@ class Updates(unittest.TestCase):
                          "a release whose .wasm broke off was taken")
         self.open_drill()
         self.assertFalse("next release" in self.kept_script(), "two releases mixed")
+        # A host still serving the last release's script beside the new worker.
+        self.host.stale["/letterfibel.js"] = self.release_a
+        self.assertFalse(self.take_release(self.release_b),
+                         "a release with another release's script was taken")
+        del self.host.stale["/letterfibel.js"]
+        self.open_drill()
         # The next try finds the whole release, and it is taken as a whole.
         self.assertTrue(self.take_release(self.release_b), "the whole release was not found")
         self.open_drill()
