@@ -51,15 +51,6 @@ poll 5 grep -q -x -F "focus Epsilon" "$heard" || fail "typing e did not focus Ep
 xdotool key space
 poll 5 grep -q '^live Falsch' "$heard" || fail "Space on Epsilon judged nothing: $(cat "$heard")"
 kill -0 "$APP_PID" 2>/dev/null || fail "e and Space at start ended the program"
-# "p" again moves on from Pi to Phi and back; a letter after a pause starts a new word.
-focus_count() { grep -c -x -F "focus $1" "$heard" || true; }
-xdotool key p p p
-poll 5 eval '[ "$(focus_count Pi)" -eq 2 ] && [ "$(focus_count Phi)" -eq 1 ]' ||
-    fail "p typed three times did not go to Pi, Phi and Pi again: $(grep '^focus' "$heard")"
-sleep 1.2
-xdotool key r
-poll 5 grep -q -x -F "focus Rho" "$heard" || fail "r after a pause did not start a new word"
-sleep 1.2
 xdotool key k
 poll 5 grep -q -x -F "focus Kleinbuchstaben" "$heard" || fail "typing k did not focus Kleinbuchstaben"
 xdotool key space
