@@ -9,6 +9,9 @@
 //   page_facts window  the window's 26 controls as HTML: the labels in reading order, the
 //                      buttons in tab order; the page draws them before the engine runs
 //   page_facts places  each control's place, size, font and colour as CSS rules
+//   page_facts table   the controls (name, kind, caption, place in the window, tab index) and
+//                      each glyph's name, as JSON: what the page's tests compare it with
+#include "buchstaben.h"
 #include "css_colour.h"
 #include "form_controls.h"
 #include "greek_glyphs.h"
@@ -147,6 +150,37 @@ void printPlaces() {
     }
 }
 
+void printTable() {
+    using letterfibel::ControlKind;
+    std::printf("{\"window\": [%d, %d],\n\"controls\": [", letterfibel::kClientWidth,
+                letterfibel::kClientHeight);
+    const char* separator = "\n";
+    for (const letterfibel::ControlDefinition& control : letterfibel::formHauptControls()) {
+        const letterfibel::PixelRect place = letterfibel::pixelsInWindow(control);
+        const char* kind = control.kind == ControlKind::Button  ? "button"
+                           : control.kind == ControlKind::Frame ? "frame"
+                                                                : "label";
+        std::printf("%s  {\"name\": \"%s\", \"kind\": \"%s\", \"caption\": \"%s\", "
+                    "\"place\": [%d, %d, %d, %d], \"tab\": %d}",
+                    separator, control.name, kind, escapedForHtml(control.caption).c_str(),
+                    place.left, place.top, place.width, place.height, control.tabIndex);
+        separator = ",\n";
+    }
+    std::printf("],\n\"letters\": {");
+    letterfibel::Buchstaben table;
+    table.Fill();
+    separator = "\n";
+    for (int letter = 1; letter <= letterfibel::Buchstaben::kDrilled; ++letter)
+        for (const int row :
+             {letterfibel::Buchstaben::kLowercaseRow, letterfibel::Buchstaben::kUppercaseRow}) {
+            const std::u16string glyph = letterfibel::greekFromSymbolText(table.Cell(letter, row));
+            std::printf("%s  \"\\u%04X\": \"%s\"", separator, static_cast<unsigned>(glyph.at(0)),
+                        table.Cell(letter, letterfibel::Buchstaben::kNameRow).c_str());
+            separator = ",\n";
+        }
+    std::printf("}}\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -172,6 +206,10 @@ int main(int argc, char** argv) {
         printPlaces();
         return 0;
     }
-    std::fprintf(stderr, "usage: page_facts glyphs|texts|window|places\n");
+    if (argc == 2 && std::strcmp(argv[1], "table") == 0) {
+        printTable();
+        return 0;
+    }
+    std::fprintf(stderr, "usage: page_facts glyphs|texts|window|places|table\n");
     return 2;
 }

@@ -9,6 +9,7 @@ window is there or 30 s have passed.
 
     firefox_test.py SITE_FOLDER
 """
+import json
 import os
 import subprocess
 import sys
@@ -20,25 +21,16 @@ SERVE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "sc
                      "serve_web.py")
 
 
-def buttons():
-    """The buttons' places in the window, as the layout gives them."""
-    for row in range(3):
-        for column in range(5):
-            yield 40 + 136 * column, 232 + 48 * row, 105, 25
-    for mode in range(3):
-        yield 40 + 232 * mode, 416, 185, 33
-    yield 272, 496, 185, 33
-
-
-def missing_buttons(pixels):
+def missing_buttons(pixels, table):
     """What the picture lacks of the window; empty when all 19 buttons are there."""
     def grey(x, y):
         offset = 3 * (y * WIDTH + x)
         return sum(pixels[offset:offset + 3]) // 3
 
-    left, top = (WIDTH - 741) // 2, (HEIGHT - 592) // 2
+    left, top = (WIDTH - table["window"][0]) // 2, (HEIGHT - table["window"][1]) // 2
+    buttons = [c["place"] for c in table["controls"] if c["kind"] == "button"]
     failures = []
-    for number, (x, y, width, height) in enumerate(buttons(), 1):
+    for number, (x, y, width, height) in enumerate(buttons, 1):
         x, y = left + x, top + y
         inside = [grey(i, j) for i in range(x + 4, x + width - 4)
                   for j in range(y + 4, y + height - 4)]
@@ -56,6 +48,9 @@ def missing_buttons(pixels):
 
 
 def main():
+    # The buttons' places as the program's own table has them.
+    with open(os.environ["PAGE_TABLE"], encoding="utf-8") as file:
+        table = json.load(file)
     server = subprocess.Popen([sys.executable, SERVE, sys.argv[1]], stdout=subprocess.PIPE,
                               text=True)
     address = server.stdout.readline().strip()
@@ -84,7 +79,7 @@ def main():
                                          "-depth", "8", "rgb:-"], stdout=subprocess.PIPE,
                                         stderr=subprocess.DEVNULL).stdout
                 if len(pixels) == WIDTH * HEIGHT * 3:
-                    failures = missing_buttons(pixels)
+                    failures = missing_buttons(pixels, table)
             if failures and os.environ.get("KEEP_PICTURE"):
                 subprocess.run(["import", "-display", display, "-window", "root",
                                 os.environ["KEEP_PICTURE"]])
