@@ -34,7 +34,7 @@ LETTERFIBEL_WINDOWS_TEST_PACKAGES=("${LETTERFIBEL_INSTALLER_PACKAGES[@]}" wine w
 # bring along and Debian's own Node leaves to a package of its own.
 LETTERFIBEL_WEB_PACKAGES=(cmake ninja-build emscripten nodejs fonts-liberation2 fonttools python3-brotli)
 LETTERFIBEL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr
-    webkit2gtk-driver python3-websocket imagemagick xvfb xdotool zip unzip)
+    webkit2gtk-driver python3-websocket imagemagick xvfb xdotool zip unzip procps)
 LETTERFIBEL_AXE_VERSION=4.10.2
 
 letterfibel_fail() {
