@@ -135,6 +135,7 @@ class Selenium:
     """What Chromium and WebKit share through Selenium."""
     driver = None
     keys_press_buttons = True
+    holds_waiting_workers = None
 
     def navigate(self, address):
         self.driver.get(address)
@@ -186,6 +187,9 @@ class Selenium:
 
 class Chromium(Selenium):
     name = "Chromium"
+    holds_waiting_workers = ("ChromeDriver attaches itself to every service worker, and under "
+                             "it one told to take over after a click in the page stayed "
+                             "waiting for 45 s and more")
 
     def __init__(self):
         options = webdriver.ChromeOptions()
@@ -307,6 +311,7 @@ class Firefox:
     # button, not even on a page of one button (tried: headless, on a screen of its own, with
     # focusmanager.testmode).
     keys_press_buttons = False
+    holds_waiting_workers = None
     KEYS = {"\t": "\ue004", "\n": "\ue007"}
     MODIFIERS = {"control": "\ue009", "shift": "\ue008"}
 

@@ -187,6 +187,30 @@ class Updates:
         self.open_drill()
         self.assertTrue("next release" in self.kept_script(), "the next release was not taken")
 
+    def test_a_waiting_release_is_taken_at_the_next_start_never_in_a_drill(self):
+        self.install()
+        self.host.site = self.release_b
+        caption = self.text("Frame1-caption")
+        self.assertTrue(self.js("const r = await navigator.serviceWorker.getRegistration();"
+                                "await r.update();"
+                                "for (let i = 0; i < 100 && !r.waiting; ++i)"
+                                "  await new Promise(done => setTimeout(done, 50));"
+                                "return r.waiting !== null;"), "the next release was not found")
+        time.sleep(1)
+        self.assertEqual(self.text("Frame1-caption"), caption, "the drill was interrupted")
+        self.assertFalse("next release" in self.kept_script(), "a release changed in a drill")
+        if self.browser.holds_waiting_workers:
+            self.skipTest("a release taken at the next start: " + self.browser.holds_waiting_workers)
+        self.browser.reload()
+
+        def taken():
+            try:
+                return "next release" in self.kept_script()
+            except Exception:  # the page is starting again
+                return False
+        self.assertTrue(wait_for(taken, 15), "a reload did not take the waiting release")
+        self.open_drill()
+
     def test_a_network_that_never_answers_does_not_hold_up_the_start(self):
         self.install()
         self.host.silent = True

@@ -23,7 +23,21 @@ document.querySelector("#fehler button").addEventListener("click", (event) => {
 });
 
 // Once the page has loaded: the worker fetches every file again to keep it, which must not
-// hold up the first start.
+// hold up the first start. A release that waited for its turn takes over at the next start, a
+// reload included, while nothing of a drill has happened yet: the page then starts again, wholly
+// from the new release. Once the learner has begun, it waits for the start after.
 if ("serviceWorker" in navigator) {
+  let begun = false;
+  for (const type of ["pointerdown", "keydown"])
+    addEventListener(type, () => { begun = true; }, { capture: true, once: true });
+  navigator.serviceWorker.getRegistration().then((registration) => {
+    if (!registration || !registration.waiting || !navigator.serviceWorker.controller)
+      return;
+    navigator.serviceWorker.addEventListener("controllerchange", () => {
+      if (!begun)
+        location.reload();
+    });
+    registration.waiting.postMessage("take over");
+  });
   addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
 }
