@@ -17,7 +17,7 @@ LETTERFIBEL_TEST_PACKAGES=(
     libgtest-dev clang-format
     xvfb xdotool x11-utils libx11-dev imagemagick faketime
     dpkg-dev file desktop-file-utils appstream lintian reuse weston iproute2
-    at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0
+    at-spi2-core dbus-daemon python3-pyatspi gir1.2-atspi-2.0 procps
 )
 
 # What the Windows program needs: the cross compiler; its tests add Wine, the source of
@@ -27,7 +27,7 @@ LETTERFIBEL_WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64)
 # in every build.
 LETTERFIBEL_INSTALLER_PACKAGES=(wixl msitools faketime)
 LETTERFIBEL_WINDOWS_TEST_PACKAGES=("${LETTERFIBEL_INSTALLER_PACKAGES[@]}" wine wine64 googletest binutils-mingw-w64-x86-64 binutils
-    clang-format reuse xvfb xdotool x11-utils imagemagick fonttools fonts-liberation2)
+    clang-format reuse xvfb xdotool x11-utils imagemagick fonttools fonts-liberation2 procps)
 
 # What the page needs: emscripten, and fonttools with Brotli to cut its font down; its tests add
 # Chromium with its WebDriver and Firefox ESR; axe-core comes from npm, which some Node packages
