@@ -288,8 +288,10 @@ class Drill(PageTest):
         self.assertTrue(wait_for(lambda: self.text("LabelAnzeigeText") != "", 1))
 
         keys = answers = 0
-        # Fifteen right answers, as a learner types them.
-        while answers < 15:
+        # Right answers as a learner types them: fifteen for the figure in one engine, a few
+        # for the wiring in the others.
+        wanted = 15 if self.engine.name == "Chromium" else 5
+        while answers < wanted:
             name = NAMES[self.text("LabelAnzeige")]
             target = BUTTON[name]
             b.keys(name[0].lower())
@@ -309,9 +311,10 @@ class Drill(PageTest):
             self.assertEqual(self.text("LabelRichtig"), "%d richtig" % (answers - 1))
             self.assertTrue(self.wait_for_the_next_letter())
         self.assertEqual(self.text("LabelFalsch"), "1 falsch")
-        print("%s: a drill of 15 right answers by keyboard: %.2f keys per answer"
-              % (self.engine.name, keys / 15), file=sys.stderr)
-        self.assertLessEqual(keys / 15, 2.5)
+        print("%s: a drill of %d right answers by keyboard: %.2f keys per answer"
+              % (self.engine.name, wanted, keys / wanted), file=sys.stderr)
+        if wanted == 15:
+            self.assertLessEqual(keys / wanted, 2.5)
 
 
 class Screens(PageTest):
