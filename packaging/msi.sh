@@ -36,10 +36,12 @@ cp "$program" "$stage/letterfibel.exe"
 cp "$root/data/icons/de.letterfibel.Letterfibel.ico" "$stage/letterfibel.ico"
 touch -d "@$epoch" "$stage"/*
 # wixl and msibuild stamp the package with the clock and a random revision code: the clock is
-# set to SOURCE_DATE_EPOCH and the revision code is replaced by the package code.
-(cd "$stage" && faketime "@$epoch" wixl -a x64 -D "Version=$version" -D "ProductCode=$product_code" \
+# set to SOURCE_DATE_EPOCH and the revision code is replaced by the package code. wixl's string
+# pool came out in one of two orders from run to run (2 in 8), and always in one with address
+# randomisation off.
+(cd "$stage" && faketime "@$epoch" setarch --addr-no-randomize wixl -a x64 -D "Version=$version" -D "ProductCode=$product_code" \
     -D "Description=$description" -D "Publisher=$publisher" -o "$stage/out.msi" letterfibel.wxs 2>&1 |
     grep -v 'builder.vala.*unimplemented' >&2 || true)
 [ -f "$stage/out.msi" ] || { echo "msi.sh: wixl made no package (above)" >&2; exit 1; }
-faketime "@$epoch" msibuild "$stage/out.msi" -s Letterfibel "$publisher" "x64;1031" "{$package_code}"
+faketime "@$epoch" setarch --addr-no-randomize msibuild "$stage/out.msi" -s Letterfibel "$publisher" "x64;1031" "{$package_code}"
 mv "$stage/out.msi" "$out"
