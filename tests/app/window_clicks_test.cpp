@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Letterfibel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "buchstaben.h"
 #include "window_fixture.h"
 
 #include <QMessageBox>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 using namespace letterfibel::testing;
 using namespace std::chrono_literals;
@@ -53,10 +56,16 @@ TEST_F(WindowClicks, WrongThenRightThenThePauseAndTheNextLetter) {
     EXPECT_EQ(text("LabelRichtig"), QStringLiteral("1 richtig"));
 }
 
-// By letter number: Theta comes last.
-const std::string kNameOfLetter[] = {"Alpha", "Beta",   "Gamma", "Delta", "Epsilon",
-                                     "Eta",   "Lambda", "My",    "Ny",    "Pi",
-                                     "Rho",   "Sigma",  "Phi",   "Omega", "Theta"};
+// By letter number, from the program's own letter table.
+std::vector<std::string> namesByLetter() {
+    letterfibel::Buchstaben table;
+    table.Fill();
+    std::vector<std::string> names;
+    for (int letter = 1; letter <= letterfibel::Buchstaben::kDrilled; ++letter)
+        names.push_back(table.Cell(letter, letterfibel::Buchstaben::kNameRow));
+    return names;
+}
+const std::vector<std::string> kNameOfLetter = namesByLetter();
 
 TEST_F(WindowClicks, EveryNameButtonIsJudgedByItsOwnName) {
     QList<QPushButton*> buttons;

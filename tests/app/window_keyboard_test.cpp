@@ -1,20 +1,26 @@
 // SPDX-FileCopyrightText: 2026 The Letterfibel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form_controls.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <string>
+#include <vector>
 
 using namespace letterfibel::testing;
 
 namespace {
 
-const char* const kTabOrder[] = {
-    "CommandEnde", "CommandAl",    "CommandBe",    "CommandGa",       "CommandDe",
-    "CommandEp",   "CommandEt",    "CommandTh",    "CommandLa",       "CommandMy",
-    "CommandNy",   "CommandPi",    "CommandRh",    "CommandSi",       "CommandPh",
-    "CommandOm",   "CommandKlein", "CommandGross", "CommandGemischt",
-};
+// The buttons in the program's own tab order; the shared layer's test holds it to the design.
+std::vector<std::string> buttonsInTabOrder() {
+    std::vector<std::string> names;
+    for (const letterfibel::ControlId id : letterfibel::controlsInTabOrder())
+        if (letterfibel::controlDefinition(id).kind == letterfibel::ControlKind::Button)
+            names.push_back(letterfibel::controlDefinition(id).name);
+    return names;
+}
+const std::vector<std::string> kTabOrder = buttonsInTabOrder();
 
 class WindowKeyboard : public WindowTest {
 protected:

@@ -5,5 +5,5 @@
 source "$(dirname "$0")/xvfb_session.sh"
 : "${LETTERFIBEL_BINARY:?path to the letterfibel binary}"
 # Debian's python3 has the AT-SPI bindings; another python3 earlier on PATH may not.
-timeout 120 dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader_check.py" \
+LETTER_NAMES="${NAMES[*]}" timeout 120 dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader_check.py" \
     "$LETTERFIBEL_BINARY"

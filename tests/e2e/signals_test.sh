@@ -19,7 +19,7 @@ setsid env --default-signal=INT bash -c 'while :; do "$0"; done' "$LETTERFIBEL_B
 loop=$!
 WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Letterfibel$' | head -n 1) ||
     fail "the window of the looped program did not appear"
-poll 10 region_has_colour 433 49 48 48 '#000000' || fail "the looped program was not painted"
+poll 10 region_has_colour ${PLACE[Label1]} '#000000' || fail "the looped program was not painted"
 start_pause
 kill -INT -- "-$loop"
 poll 5 eval '! kill -0 "$loop" 2>/dev/null' || {

@@ -11,8 +11,8 @@ export QT_SCALE_FACTOR
 start_app
 read_places
 laid_out_on_screen
-design_width=$(awk -v f="$QT_SCALE_FACTOR" 'BEGIN { printf "%d", 741 * f + 0.5 }')
-design_height=$(awk -v f="$QT_SCALE_FACTOR" 'BEGIN { printf "%d", 592 * f + 0.5 }')
+design_width=$(awk -v f="$QT_SCALE_FACTOR" -v w="$CLIENT_WIDTH" 'BEGIN { printf "%d", w * f + 0.5 }')
+design_height=$(awk -v f="$QT_SCALE_FACTOR" -v h="$CLIENT_HEIGHT" 'BEGIN { printf "%d", h * f + 0.5 }')
 if [ "$design_height" -le "$SCREEN_HEIGHT" ] && [ "$design_width" -le "$SCREEN_WIDTH" ]; then
     [ "$WIDTH" -ge $((design_width - 1)) ] ||
         fail "window ${WIDTH}x${HEIGHT} shrunk, though ${design_width}x${design_height} fits"

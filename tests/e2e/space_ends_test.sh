@@ -5,7 +5,7 @@
 source "$(dirname "$0")/xvfb_session.sh"
 start_app
 xdotool windowfocus --sync "$WINDOW"
-poll 5 region_has_colour 185 33 272 496 '#26709E' || fail "Ende has no focus ring"
+poll 5 region_has_colour ${PLACE[CommandEnde]} '#26709E' || fail "Ende has no focus ring"
 xdotool key --window "$WINDOW" space
 expect_exit 0
 echo "space ends: ok"

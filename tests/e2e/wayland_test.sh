@@ -55,12 +55,13 @@ start_wayland_app() {
     # may log apart.
     poll 10 grep -q 'set_title("Letterfibel")' "$protocol" || fail "title not sent"
     poll 10 fixed_size_sent ||
-        fail "the fixed size 741x592 was not sent as minimum and maximum"
+        fail "the fixed size ${CLIENT_WIDTH}x${CLIENT_HEIGHT} was not sent as minimum and maximum"
     # The window's icon in its title bar (green) tells where the compositor placed it.
     poll 20 icon_found || { tail -n 5 "$protocol" >&2; fail "the window was not drawn"; }
 }
 fixed_size_sent() {
-    grep -q 'set_min_size(741, 592)' "$protocol" && grep -q 'set_max_size(741, 592)' "$protocol"
+    grep -q "set_min_size($CLIENT_WIDTH, $CLIENT_HEIGHT)" "$protocol" &&
+        grep -q "set_max_size($CLIENT_WIDTH, $CLIENT_HEIGHT)" "$protocol"
 }
 # The window's icon in its title bar: the bounding box of its colours, all else white.
 icon_box() {
@@ -130,7 +131,7 @@ poll 4 grep -q 'unset_maximized()' "$protocol" || fail "maximizing was not undon
 # would have been disconnected by the compositor.
 back_to_fixed_size() {
     [ "$(grep -o 'set_window_geometry([^)]*)' "$protocol" | tail -n 1)" = 'set_window_geometry(0, 0, 747, 625)' ] &&
-        [ "$(grep -o 'set_max_size([^)]*)' "$protocol" | tail -n 1)" = 'set_max_size(741, 592)' ]
+        [ "$(grep -o 'set_max_size([^)]*)' "$protocol" | tail -n 1)" = "set_max_size($CLIENT_WIDTH, $CLIENT_HEIGHT)" ]
 }
 poll 5 back_to_fixed_size || fail "the window did not return to its fixed size after maximize"
 rm "$hold"
@@ -141,16 +142,19 @@ kill -0 "$APP_PID" 2>/dev/null || fail "the program ended on maximize"
 back_in_place() { icon_found && [ "$ICON_X,$ICON_Y" = "$placed_at" ]; }
 poll 5 back_in_place || fail "the window did not come back to $placed_at after maximize"
 
-frame_before=$(region_hash 649 89 $((ORIGIN_X + 40)) $((ORIGIN_Y + 120)))
-click_client 132 432 || fail "the click on Kleinbuchstaben did not reach the program"
-region_changes 649 89 $((ORIGIN_X + 40)) $((ORIGIN_Y + 120)) "$frame_before" ||
+read -r width height left top <<<"${PLACE[Frame1]}"
+frame_before=$(region_hash "$width" "$height" $((ORIGIN_X + left)) $((ORIGIN_Y + top)))
+# shellcheck disable=SC2086
+click_client ${BUTTON[Kleinbuchstaben]} || fail "the click on Kleinbuchstaben did not reach the program"
+region_changes "$width" "$height" $((ORIGIN_X + left)) $((ORIGIN_Y + top)) "$frame_before" ||
     fail "Kleinbuchstaben changed nothing"
 # ended_by_click X Y: a click there, seen to reach the program, ends it within 10 s.
 ended_by_click() {
     click_screen "$1" "$2" || fail "a click at $1,$2 did not reach the program"
     poll 10 eval '! kill -0 "$APP_PID" 2>/dev/null'
 }
-ended_by_click $((ORIGIN_X + 364)) $((ORIGIN_Y + 512)) || fail "Ende did not end the program"
+read -r x y <<<"${BUTTON[Ende]}"
+ended_by_click $((ORIGIN_X + x)) $((ORIGIN_Y + y)) || fail "Ende did not end the program"
 expect_exit 0 5
 no_warnings
 # A fresh weston: its screen holds nothing of the window just closed, whose picture weston has

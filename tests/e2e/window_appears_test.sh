@@ -6,7 +6,8 @@
 source "$(dirname "$0")/xvfb_session.sh"
 start_app
 read -r width height < <(xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-[ "$width" = 741 ] && [ "$height" = 592 ] || fail "client area ${width}x${height}, expected 741x592"
+[ "$width" = "$CLIENT_WIDTH" ] && [ "$height" = "$CLIENT_HEIGHT" ] ||
+    fail "client area ${width}x${height}, expected ${CLIENT_WIDTH}x${CLIENT_HEIGHT}"
 # The program opens no network port of any kind.
 listening=$(ss -H -l -n -t -u -p 2>/dev/null | grep "pid=$APP_PID," || true)
 [ -z "$listening" ] || fail "the program listens on the network: $listening"

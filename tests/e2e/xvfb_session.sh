@@ -59,7 +59,7 @@ start_app() {
     WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Letterfibel$' | head -n 1) ||
         fail "the window did not appear"
     # The title "Letterfibel" in black marks the first painted frame.
-    poll 10 region_has_colour 433 49 48 48 '#000000' || fail "the window was not painted"
+    poll 10 region_has_colour ${PLACE[Label1]} '#000000' || fail "the window was not painted"
     APP_WIDTH=$(xwininfo -id "$WINDOW" | awk '/Width:/ {print $2}')
 }
 
@@ -70,21 +70,50 @@ new_wine_session() {
     wineserver -w 2>/dev/null || true
 }
 
+# The program's own table, as its build tool prints it: each control's place, each button's
+# caption and each glyph's name, so that the tests click and look where the program lays out.
+#   CLIENT_WIDTH CLIENT_HEIGHT  the client area at 100 %
+#   PLACE[control]              "W H X Y" in the client area, as region_hash takes it
+#   BUTTON[caption]             "X Y", the button's centre
+#   NAMES                       the letters' names in the buttons' order
+#   GLYPH[name]                 the lowercase glyph's code point, in hex
+#   PLACE[counters]             both counters
+read_table() {
+    : "${PAGE_FACTS:?command that prints the table of controls}"
+    local table
+    # shellcheck disable=SC2086
+    table=$($PAGE_FACTS table) || fail "the program's table could not be read"
+    eval "$(python3 -c '
+import json, shlex, sys
+table = json.loads(sys.argv[1])
+lower = {name: glyph for glyph, name in table["letters"].items() if glyph.islower()}
+print("CLIENT_WIDTH=%d CLIENT_HEIGHT=%d" % tuple(table["window"]))
+names, counters = [], []
+for control in table["controls"]:
+    left, top, width, height = control["place"]
+    print("PLACE[%s]=\"%d %d %d %d\"" % (control["name"], width, height, left, top))
+    if control["kind"] == "button":
+        caption = control["caption"]
+        print("BUTTON[%s]=\"%d %d\"" % (shlex.quote(caption), left + width // 2, top + height // 2))
+        if caption in lower:
+            names.append(caption)
+            print("GLYPH[%s]=%X" % (caption, ord(lower[caption])))
+    if control["name"] in ("LabelRichtig", "LabelFalsch"):
+        counters.append((left, top, left + width, top + height))
+lefts, tops, rights, bottoms = zip(*counters)
+print("PLACE[counters]=\"%d %d %d %d\"" % (max(rights) - min(lefts), max(bottoms) - min(tops),
+                                           min(lefts), min(tops)))
+print("NAMES=(%s)" % " ".join(names))
+' "$table")"
+}
+declare -A PLACE BUTTON GLYPH
+
 # click X Y: a real left click at a point of the client area, given at 100 %; a window laid
 # out at a larger scale is clicked at the same place of its layout.
 click() {
-    local width=${APP_WIDTH:-741}
-    xdotool mousemove --window "$WINDOW" $(($1 * width / 741)) $(($2 * width / 741)) click 1
+    local width=${APP_WIDTH:-$CLIENT_WIDTH}
+    xdotool mousemove --window "$WINDOW" $(($1 * width / CLIENT_WIDTH)) $(($2 * width / CLIENT_WIDTH)) click 1
 }
-
-# The centre of each button, in client coordinates.
-declare -A BUTTON=(
-    [Alpha]="92 244" [Beta]="228 244" [Gamma]="364 244" [Delta]="500 244" [Epsilon]="636 244"
-    [Eta]="92 292" [Theta]="228 292" [Lambda]="364 292" [My]="500 292" [Ny]="636 292"
-    [Pi]="92 340" [Rho]="228 340" [Sigma]="364 340" [Phi]="500 340" [Omega]="636 340"
-    [Kleinbuchstaben]="132 432" [Grossbuchstaben]="364 432" [Gemischt]="596 432" [Ende]="364 512"
-)
-NAMES=(Alpha Beta Gamma Delta Epsilon Eta Theta Lambda My Ny Pi Rho Sigma Phi Omega)
 
 click_button() {
     # shellcheck disable=SC2086
@@ -145,12 +174,13 @@ read_places() {
 # laid_out_on_screen: the window lies on the screen, at 100 % or more, 741x592 at one scale for
 # both directions up to the rounding of a pixel.
 laid_out_on_screen() {
+    local w=$CLIENT_WIDTH h=$CLIENT_HEIGHT
     [ "$LEFT" -ge 0 ] && [ "$TOP" -ge 0 ] && [ $((LEFT + WIDTH)) -le "$SCREEN_WIDTH" ] &&
         [ $((TOP + HEIGHT)) -le "$SCREEN_HEIGHT" ] ||
         fail "window ${WIDTH}x${HEIGHT} at ${LEFT},${TOP} does not lie on the ${SCREEN_WIDTH}x${SCREEN_HEIGHT} screen"
-    [ "$WIDTH" -ge 741 ] || fail "window ${WIDTH}x${HEIGHT} below 100 %"
-    [ $((WIDTH * 592 - HEIGHT * 741)) -le 1482 ] && [ $((HEIGHT * 741 - WIDTH * 592)) -le 1184 ] ||
-        fail "window ${WIDTH}x${HEIGHT} is not 741x592 at one scale"
+    [ "$WIDTH" -ge "$w" ] || fail "window ${WIDTH}x${HEIGHT} below 100 %"
+    [ $((WIDTH * h - HEIGHT * w)) -le $((2 * w)) ] && [ $((HEIGHT * w - WIDTH * h)) -le $((2 * h)) ] ||
+        fail "window ${WIDTH}x${HEIGHT} is not ${w}x${h} at one scale"
 }
 
 # scaled_buttons_work: Kleinbuchstaben, clicked where the scaled window draws it, changes the
@@ -175,4 +205,5 @@ start_pause() {
     xdotool "${args[@]}"
 }
 
+read_table
 start_xvfb

@@ -60,10 +60,6 @@ said "$question" || fail "the question was not announced: $(cat "$heard")"
 poll 5 grep -q -x -F "later $question" "$heard" ||
     fail "a second after the event the live region no longer held the question: $(grep '^later' "$heard")"
 
-# The lowercase glyphs of the table by name, as Unicode code points.
-declare -A GLYPH=([Alpha]=3B1 [Beta]=3B2 [Gamma]=3B3 [Delta]=3B4 [Epsilon]=3B5 [Eta]=3B7
-    [Theta]=3D1 [Lambda]=3BB [My]=3BC [Ny]=3BD [Pi]=3C0 [Rho]=3C1 [Sigma]=3C3 [Phi]=3C6
-    [Omega]=3C9)
 # sheet_hash NAME: the picture of NAME's glyph as the program draws its letter.
 sheet_hash() {
     local program_window=$WINDOW sheet
@@ -87,7 +83,7 @@ shows_glyph() {
 # Alpha until it is wrong (a right one, 1 in 15, pauses and draws the next letter): then the
 # verdict names the letter, and its name is right.
 for attempt in 1 2 3 4 5; do
-    letter=$(region_hash 73 49 192 144)
+    letter=$(region_hash ${PLACE[LabelAnzeige]})
     before=$(live_count)
     click_button Alpha
     poll 5 eval '[ "$(live_count)" -gt "$before" ]' || fail "no verdict announced for Alpha"

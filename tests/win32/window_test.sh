@@ -9,20 +9,21 @@ source "$(dirname "$0")/../e2e/xvfb_session.sh"
 new_wine_session
 start_app wine
 read -r width height < <(xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
-[ "$width" = 741 ] && [ "$height" = 592 ] || fail "client area ${width}x${height}, expected 741x592"
+[ "$width" = "$CLIENT_WIDTH" ] && [ "$height" = "$CLIENT_HEIGHT" ] ||
+    fail "client area ${width}x${height}, expected ${CLIENT_WIDTH}x${CLIENT_HEIGHT}"
 xdotool windowfocus --sync "$WINDOW"
 
-ende_focused=$(region_hash 185 33 272 496)
-alpha_unfocused=$(region_hash 105 25 40 232)
+ende_focused=$(region_hash ${PLACE[CommandEnde]})
+alpha_unfocused=$(region_hash ${PLACE[CommandAl]})
 xdotool key Tab
-region_changes 105 25 40 232 "$alpha_unfocused" || fail "Tab did not move the focus to Alpha"
-region_differs 185 33 272 496 "$ende_focused" || fail "Ende kept its focus after Tab"
+region_changes ${PLACE[CommandAl]} "$alpha_unfocused" || fail "Tab did not move the focus to Alpha"
+region_differs ${PLACE[CommandEnde]} "$ende_focused" || fail "Ende kept its focus after Tab"
 
 # Another window takes the activation; a click on the bare window brings it back, and with it
 # the focus to Alpha, where Space judges the name (wrong before any drill).
 : "${GLYPH_SHEET:?path to glyph_sheet.exe}"
 program_window=$WINDOW
-wine "$GLYPH_SHEET" 3B1 >/dev/null 2>&1 &
+wine "$GLYPH_SHEET" "${GLYPH[Alpha]}" >/dev/null 2>&1 &
 sheet=$!
 timeout 20 xdotool search --sync --onlyvisible --name '^Glyphen$' >/dev/null || fail "no other window"
 sleep 0.5
@@ -31,18 +32,18 @@ sleep 0.5
 kill "$sheet"
 wait "$sheet" 2>/dev/null || true
 WINDOW=$program_window
-falsch_before=$(region_hash 105 25 544 176)
+falsch_before=$(region_hash ${PLACE[LabelFalsch]})
 xdotool key space
-region_changes 105 25 544 176 "$falsch_before" ||
+region_changes ${PLACE[LabelFalsch]} "$falsch_before" ||
     fail "after the window was activated again, Space did not reach Alpha"
 xdotool key shift+Tab
-poll 5 eval '! region_differs 185 33 272 496 "$ende_focused"' || fail "Shift+Tab did not go back to Ende"
+poll 5 eval '! region_differs ${PLACE[CommandEnde]} "$ende_focused"' || fail "Shift+Tab did not go back to Ende"
 
-frame_before=$(region_hash 649 89 40 120)
+frame_before=$(region_hash ${PLACE[Frame1]})
 xdotool key Return
 sleep 1
 kill -0 "$APP_PID" 2>/dev/null || fail "Return ended the program"
-! region_differs 649 89 40 120 "$frame_before" || fail "Return changed the window"
+! region_differs ${PLACE[Frame1]} "$frame_before" || fail "Return changed the window"
 
 xdotool key space
 expect_exit 0 10
