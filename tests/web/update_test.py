@@ -156,15 +156,38 @@ class Updates:
         # A host that lets the browser keep files: the update comes all the same.
         self.host.cacheable = True
         self.browser.navigate(self.host.other_app)
-        self.js("await (await caches.open('vokabeltrainer')).put('/vokabeln', new Response('x'));")
+        # Another app's cache, another folder's Letterfibel of an earlier version, and this
+        # folder's earlier version, which alone is Letterfibel's to remove.
+        for name, address in (("vokabeltrainer", "/vokabeln"),
+                              ("letterfibel-0.9", "/klasse7/letterfibel.js"),
+                              ("letterfibel-0.8", PLACE + "letterfibel.js")):
+            self.js("await (await caches.open('%s')).put('%s', new Response('x'));"
+                    % (name, address))
         self.install()
+        self.assertEqual(self.js("return (await caches.keys()).filter(n => !n.startsWith("
+                                 "'letterfibel '))"), ["vokabeltrainer", "letterfibel-0.9"],
+                         "the caches left beside the release on install")
         self.assertTrue(self.take_release(self.release_b), "the next release was not found")
         self.open_drill()
         self.assertTrue("next release" in self.kept_script(), "the next release was not taken")
-        self.assertEqual(len(self.letterfibel_caches()), 1, "the earlier release was kept")
-        self.assertEqual(self.js(
-            "return (await (await caches.open('vokabeltrainer')).match('/vokabeln'))?.text()"),
-            "x", "Letterfibel deleted another app's offline data")
+        self.assertEqual(len(self.letterfibel_caches()), 2, "the earlier release was kept")
+        for name, address in (("vokabeltrainer", "/vokabeln"),
+                              ("letterfibel-0.9", "/klasse7/letterfibel.js")):
+            self.assertEqual(self.js(
+                "return (await (await caches.open('%s')).match('%s'))?.text()" % (name, address)),
+                "x", "Letterfibel deleted another app's offline data: " + name)
+
+    def test_a_new_worker_alone_keeps_the_files_open_pages_use(self):
+        self.install()
+        worker_only = os.path.join(self.folder.name, "worker-only")
+        shutil.copytree(self.release_a, worker_only)
+        with open(os.path.join(worker_only, "sw.js"), "a") as worker:
+            worker.write("\n// next worker\n")
+        self.assertTrue(self.take_release(worker_only), "the new worker was not found")
+        self.assertEqual(len(self.letterfibel_caches()), 1,
+                         "the new worker threw away the files kept for use offline")
+        self.host.silent = True
+        self.open_drill(seconds=5)
 
     def test_a_host_serving_a_file_of_the_last_release_does_not_get_it_kept(self):
         # Alone in its browser: WebKit keeps what it fetched in memory, cache: "reload" or not.
