@@ -7,14 +7,93 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace letterfibel;
 using letterfibel::testing::FakeDisplay;
 
 namespace {
+
+// The window as designed, in pixels at 100 %: the one hand-written copy, which every front end's
+// tests compare with through the program's own table.
+TEST(SharedTable, EveryControlHasItsDesignedKindPlaceFontCaptionAndTabOrder) {
+    constexpr TextAlignment L = TextAlignment::Left, C = TextAlignment::Centre,
+                            R = TextAlignment::Right;
+    const struct {
+        const char* name;
+        ControlKind kind;
+        bool inFrame1;
+        PixelRect place; // in its container
+        int fontPixels;
+        bool bold;
+        TextAlignment alignment;
+        const char* caption;
+    } designed[] = {
+        // clang-format off
+        {"Label1", ControlKind::Label, false, {48, 48, 433, 49}, 27, false, L, "Letterfibel"},
+        {"Label2", ControlKind::Label, false, {552, 56, 129, 25}, 13, false, R, "Griechisch lesen"},
+        {"Frame1", ControlKind::Frame, false, {40, 120, 649, 89}, 12, false, L, ""},
+        {"LabelAnzeige", ControlKind::Label, true, {152, 24, 73, 49}, 37, false, C, ""},
+        {"LabelAnzeigeText", ControlKind::Label, true, {280, 32, 241, 49}, 35, false, L, ""},
+        {"LabelRichtig", ControlKind::Label, true, {512, 24, 97, 25}, 16, true, R, "0 richtig"},
+        {"LabelFalsch", ControlKind::Label, true, {504, 56, 105, 25}, 16, true, R, "0 falsch"},
+        {"CommandAl", ControlKind::Button, false, {40, 232, 105, 25}, 13, false, C, "Alpha"},
+        {"CommandBe", ControlKind::Button, false, {176, 232, 105, 25}, 13, false, C, "Beta"},
+        {"CommandGa", ControlKind::Button, false, {312, 232, 105, 25}, 13, false, C, "Gamma"},
+        {"CommandDe", ControlKind::Button, false, {448, 232, 105, 25}, 13, false, C, "Delta"},
+        {"CommandEp", ControlKind::Button, false, {584, 232, 105, 25}, 13, false, C, "Epsilon"},
+        {"CommandEt", ControlKind::Button, false, {40, 280, 105, 25}, 13, false, C, "Eta"},
+        {"CommandTh", ControlKind::Button, false, {176, 280, 105, 25}, 13, false, C, "Theta"},
+        {"CommandLa", ControlKind::Button, false, {312, 280, 105, 25}, 13, false, C, "Lambda"},
+        {"CommandMy", ControlKind::Button, false, {448, 280, 105, 25}, 13, false, C, "My"},
+        {"CommandNy", ControlKind::Button, false, {584, 280, 105, 25}, 13, false, C, "Ny"},
+        {"CommandPi", ControlKind::Button, false, {40, 328, 105, 25}, 13, false, C, "Pi"},
+        {"CommandRh", ControlKind::Button, false, {176, 328, 105, 25}, 13, false, C, "Rho"},
+        {"CommandSi", ControlKind::Button, false, {312, 328, 105, 25}, 13, false, C, "Sigma"},
+        {"CommandPh", ControlKind::Button, false, {448, 328, 105, 25}, 13, false, C, "Phi"},
+        {"CommandOm", ControlKind::Button, false, {584, 328, 105, 25}, 13, false, C, "Omega"},
+        {"CommandKlein", ControlKind::Button, false, {40, 416, 185, 33}, 13, true, C, "Kleinbuchstaben"},
+        {"CommandGross", ControlKind::Button, false, {272, 416, 185, 33}, 13, true, C, "Großbuchstaben"},
+        {"CommandGemischt", ControlKind::Button, false, {504, 416, 185, 33}, 13, true, C, "Gemischt"},
+        {"CommandEnde", ControlKind::Button, false, {272, 496, 185, 33}, 11, false, C, "Ende"},
+        // clang-format on
+    };
+    ASSERT_EQ(std::size(designed), kControlCount);
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const ControlDefinition& control = formHauptControls()[i];
+        const auto& d = designed[i];
+        SCOPED_TRACE(d.name);
+        EXPECT_STREQ(control.name, d.name);
+        EXPECT_EQ(control.kind, d.kind);
+        EXPECT_EQ(control.inFrame1, d.inFrame1);
+        const PixelRect place = pixelsInContainer(control);
+        EXPECT_EQ(std::tuple(place.left, place.top, place.width, place.height),
+                  std::tuple(d.place.left, d.place.top, d.place.width, d.place.height));
+        EXPECT_EQ(control.fontPixels, d.fontPixels);
+        EXPECT_EQ(control.bold, d.bold);
+        EXPECT_EQ(control.alignment, d.alignment);
+        EXPECT_STREQ(control.caption, d.caption);
+    }
+    EXPECT_EQ(std::pair(kClientWidth, kClientHeight), std::pair(741, 592));
+    EXPECT_STREQ(kWindowTitle, "Letterfibel");
+
+    std::vector<std::string> buttons;
+    for (const ControlId id : controlsInTabOrder())
+        if (controlDefinition(id).kind == ControlKind::Button)
+            buttons.push_back(controlDefinition(id).name);
+    const std::vector<std::string> designedOrder = {
+        "CommandEnde", "CommandAl",    "CommandBe",    "CommandGa",      "CommandDe",
+        "CommandEp",   "CommandEt",    "CommandTh",    "CommandLa",      "CommandMy",
+        "CommandNy",   "CommandPi",    "CommandRh",    "CommandSi",      "CommandPh",
+        "CommandOm",   "CommandKlein", "CommandGross", "CommandGemischt"};
+    EXPECT_EQ(buttons, designedOrder);
+    EXPECT_EQ(focusAtStart(), ControlId::CommandEnde);
+}
 
 TEST(SharedLayout, ScaledPixelsRoundToTheNearest) {
     const struct {

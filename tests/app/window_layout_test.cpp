@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Letterfibel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form_controls.h"
 #include "window_fixture.h"
 
 #include <QFontInfo>
@@ -10,67 +11,29 @@ using namespace letterfibel::testing;
 
 namespace {
 
-struct Expected {
-    const char* name;
-    const char* className;
-    const char* parent;
-    QRect geometry; // device-independent pixels
-    int fontPixels;
-    bool bold;
-    Qt::Alignment alignment;
-    const char* caption;
-};
-
-constexpr Qt::Alignment L = Qt::AlignLeft;
-constexpr Qt::Alignment R = Qt::AlignRight;
-constexpr Qt::Alignment C = Qt::AlignHCenter;
-
-QRect nameButton(int column, int row) {
-    return {40 + 136 * column, 232 + 48 * row, 105, 25};
+const char* classOf(letterfibel::ControlKind kind) {
+    switch (kind) {
+    case letterfibel::ControlKind::Label:
+        return "QLabel";
+    case letterfibel::ControlKind::Frame:
+        return "QGroupBox";
+    case letterfibel::ControlKind::Button:
+        break;
+    }
+    return "QPushButton";
 }
 
-const Expected kExpected[] = {
-    {"Label1", "QLabel", "FormHaupt", {48, 48, 433, 49}, 27, false, L, "Letterfibel"},
-    {"Label2", "QLabel", "FormHaupt", {552, 56, 129, 25}, 13, false, R, "Griechisch lesen"},
-    {"Frame1", "QGroupBox", "FormHaupt", {40, 120, 649, 89}, 12, false, L, ""},
-    {"LabelAnzeige", "QLabel", "Frame1", {152, 24, 73, 49}, 37, false, C, ""},
-    {"LabelAnzeigeText", "QLabel", "Frame1", {280, 32, 241, 49}, 35, false, L, ""},
-    {"LabelRichtig", "QLabel", "Frame1", {512, 24, 97, 25}, 16, true, R, "0 richtig"},
-    {"LabelFalsch", "QLabel", "Frame1", {504, 56, 105, 25}, 16, true, R, "0 falsch"},
-    {"CommandAl", "QPushButton", "FormHaupt", nameButton(0, 0), 13, false, C, "Alpha"},
-    {"CommandBe", "QPushButton", "FormHaupt", nameButton(1, 0), 13, false, C, "Beta"},
-    {"CommandGa", "QPushButton", "FormHaupt", nameButton(2, 0), 13, false, C, "Gamma"},
-    {"CommandDe", "QPushButton", "FormHaupt", nameButton(3, 0), 13, false, C, "Delta"},
-    {"CommandEp", "QPushButton", "FormHaupt", nameButton(4, 0), 13, false, C, "Epsilon"},
-    {"CommandEt", "QPushButton", "FormHaupt", nameButton(0, 1), 13, false, C, "Eta"},
-    {"CommandTh", "QPushButton", "FormHaupt", nameButton(1, 1), 13, false, C, "Theta"},
-    {"CommandLa", "QPushButton", "FormHaupt", nameButton(2, 1), 13, false, C, "Lambda"},
-    {"CommandMy", "QPushButton", "FormHaupt", nameButton(3, 1), 13, false, C, "My"},
-    {"CommandNy", "QPushButton", "FormHaupt", nameButton(4, 1), 13, false, C, "Ny"},
-    {"CommandPi", "QPushButton", "FormHaupt", nameButton(0, 2), 13, false, C, "Pi"},
-    {"CommandRh", "QPushButton", "FormHaupt", nameButton(1, 2), 13, false, C, "Rho"},
-    {"CommandSi", "QPushButton", "FormHaupt", nameButton(2, 2), 13, false, C, "Sigma"},
-    {"CommandPh", "QPushButton", "FormHaupt", nameButton(3, 2), 13, false, C, "Phi"},
-    {"CommandOm", "QPushButton", "FormHaupt", nameButton(4, 2), 13, false, C, "Omega"},
-    {"CommandKlein",
-     "QPushButton",
-     "FormHaupt",
-     {40, 416, 185, 33},
-     13,
-     true,
-     C,
-     "Kleinbuchstaben"},
-    {"CommandGross",
-     "QPushButton",
-     "FormHaupt",
-     {272, 416, 185, 33},
-     13,
-     true,
-     C,
-     "Großbuchstaben"},
-    {"CommandGemischt", "QPushButton", "FormHaupt", {504, 416, 185, 33}, 13, true, C, "Gemischt"},
-    {"CommandEnde", "QPushButton", "FormHaupt", {272, 496, 185, 33}, 11, false, C, "Ende"},
-};
+Qt::Alignment alignmentOf(letterfibel::TextAlignment alignment) {
+    switch (alignment) {
+    case letterfibel::TextAlignment::Left:
+        return Qt::AlignLeft;
+    case letterfibel::TextAlignment::Centre:
+        return Qt::AlignHCenter;
+    case letterfibel::TextAlignment::Right:
+        break;
+    }
+    return Qt::AlignRight;
+}
 
 QString captionOf(const QWidget* widget) {
     if (auto* label = qobject_cast<const QLabel*>(widget))
@@ -84,17 +47,21 @@ QString captionOf(const QWidget* widget) {
 
 using WindowLayout = WindowTest;
 
+// Each widget as the program's own table has it; the table's values are checked once, in the
+// shared layer's tests.
 TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
     EXPECT_EQ(window.findChildren<QLabel*>().size() + window.findChildren<QGroupBox*>().size() +
                   window.findChildren<QPushButton*>().size(),
               26);
-    for (const Expected& e : kExpected) {
+    for (const letterfibel::ControlDefinition& e : letterfibel::formHauptControls()) {
         SCOPED_TRACE(e.name);
         const QWidget* widget = find(e.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_STREQ(widget->metaObject()->className(), e.className);
-        EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromUtf8(e.parent));
-        EXPECT_EQ(widget->geometry(), e.geometry);
+        EXPECT_STREQ(widget->metaObject()->className(), classOf(e.kind));
+        EXPECT_EQ(widget->parentWidget()->objectName(),
+                  QString::fromUtf8(e.inFrame1 ? "Frame1" : "FormHaupt"));
+        const letterfibel::PixelRect place = letterfibel::pixelsInContainer(e);
+        EXPECT_EQ(widget->geometry(), QRect(place.left, place.top, place.width, place.height));
         EXPECT_EQ(widget->font().pixelSize(), e.fontPixels);
         EXPECT_EQ(widget->font().bold(), e.bold);
         EXPECT_FALSE(widget->font().italic() || widget->font().underline() ||
@@ -105,7 +72,7 @@ TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
         EXPECT_EQ(resolved.bold(), e.bold);
         EXPECT_EQ(captionOf(widget), QString::fromUtf8(e.caption));
         if (auto* label = qobject_cast<const QLabel*>(widget)) {
-            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, e.alignment);
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, alignmentOf(e.alignment));
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
             EXPECT_TRUE(label->autoFillBackground()) << "labels are opaque";
             EXPECT_EQ(label->palette().color(label->backgroundRole()),
@@ -116,9 +83,10 @@ TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
 
 TEST_F(WindowLayout, WindowHasItsTitleAndAFixedClientArea) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Letterfibel"));
-    EXPECT_EQ(window.size(), QSize(741, 592));
-    EXPECT_EQ(window.minimumSize(), QSize(741, 592));
-    EXPECT_EQ(window.maximumSize(), QSize(741, 592));
+    const QSize client(letterfibel::kClientWidth, letterfibel::kClientHeight);
+    EXPECT_EQ(window.size(), client);
+    EXPECT_EQ(window.minimumSize(), client);
+    EXPECT_EQ(window.maximumSize(), client);
     const QList<QSize> iconSizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(64, 64)))
         << "the window carries the program's icon";
@@ -153,7 +121,7 @@ TEST_F(WindowLayout, EveryTextFitsItsBoxOnOneLine) {
     runtime.scriptRandoms({forLetter(5)});
     click("CommandGross");
     QLabel* feedback = find<QLabel>("LabelAnzeigeText");
-    for (const Expected& e : kExpected) {
+    for (const letterfibel::ControlDefinition& e : letterfibel::formHauptControls()) {
         const QWidget* widget = find(e.name);
         const QFontMetrics metrics(widget->font());
         QStringList texts{captionOf(widget)};
