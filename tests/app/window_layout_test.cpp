@@ -11,29 +11,9 @@ using namespace letterfibel::testing;
 
 namespace {
 
-const char* classOf(letterfibel::ControlKind kind) {
-    switch (kind) {
-    case letterfibel::ControlKind::Label:
-        return "QLabel";
-    case letterfibel::ControlKind::Frame:
-        return "QGroupBox";
-    case letterfibel::ControlKind::Button:
-        break;
-    }
-    return "QPushButton";
-}
-
-Qt::Alignment alignmentOf(letterfibel::TextAlignment alignment) {
-    switch (alignment) {
-    case letterfibel::TextAlignment::Left:
-        return Qt::AlignLeft;
-    case letterfibel::TextAlignment::Centre:
-        return Qt::AlignHCenter;
-    case letterfibel::TextAlignment::Right:
-        break;
-    }
-    return Qt::AlignRight;
-}
+// The widget class and alignment of each kind and alignment of the table, in their enums' order.
+const char* const kClassOf[] = {"QLabel", "QGroupBox", "QPushButton"};
+const Qt::Alignment kAlignmentOf[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 
 QString captionOf(const QWidget* widget) {
     if (auto* label = qobject_cast<const QLabel*>(widget))
@@ -57,7 +37,7 @@ TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
         SCOPED_TRACE(e.name);
         const QWidget* widget = find(e.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_STREQ(widget->metaObject()->className(), classOf(e.kind));
+        EXPECT_STREQ(widget->metaObject()->className(), kClassOf[static_cast<int>(e.kind)]);
         EXPECT_EQ(widget->parentWidget()->objectName(),
                   QString::fromUtf8(e.inFrame1 ? "Frame1" : "FormHaupt"));
         const letterfibel::PixelRect place = letterfibel::pixelsInContainer(e);
@@ -72,7 +52,8 @@ TEST_F(WindowLayout, EveryControlHasItsKindPlaceSizeFontAndCaption) {
         EXPECT_EQ(resolved.bold(), e.bold);
         EXPECT_EQ(captionOf(widget), QString::fromUtf8(e.caption));
         if (auto* label = qobject_cast<const QLabel*>(widget)) {
-            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, alignmentOf(e.alignment));
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
+                      kAlignmentOf[static_cast<int>(e.alignment)]);
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
             EXPECT_TRUE(label->autoFillBackground()) << "labels are opaque";
             EXPECT_EQ(label->palette().color(label->backgroundRole()),

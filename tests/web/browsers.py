@@ -245,7 +245,24 @@ class Chromium(Selenium):
         self.profile.cleanup()
 
 
-class ChromiumAlone:
+class OverSocket:
+    """What the drivers that speak to a browser over its WebSocket share: scripts run in the page
+    come back as JSON (evaluate, by each protocol's own command)."""
+
+    def js(self, expression):
+        return self.evaluate("JSON.stringify(%s)" % expression, False)
+
+    def js_async(self, body):
+        return self.evaluate("(async () => {%s})().then((v) => JSON.stringify(v),"
+                             " (error) => JSON.stringify('failed: ' + error))" % body, True)
+
+    def centre(self, element_id):
+        return self.js("(r => [Math.round(r.left + r.width / 2), Math.round(r.top + r.height / 2)])"
+                       "(document.getElementById(%s).getBoundingClientRect())"
+                       % json.dumps(element_id))
+
+
+class ChromiumAlone(OverSocket):
     """Chromium spoken to over DevTools alone, as the update rules need it: ChromeDriver attaches
     itself to every service worker, and under it a worker told to take over was activated late,
     once after 45 s, where a learner's Chromium takes it at once."""
@@ -321,17 +338,8 @@ class ChromiumAlone:
             raise RuntimeError(result["exceptionDetails"]["text"])
         return json.loads(result["result"].get("value", "null"))
 
-    def js(self, expression):
-        return self.evaluate("JSON.stringify(%s)" % expression, False)
-
-    def js_async(self, body):
-        return self.evaluate("(async () => {%s})().then((v) => JSON.stringify(v),"
-                             " (error) => JSON.stringify('failed: ' + error))" % body, True)
-
     def click(self, element_id):
-        x, y = self.js("(r => [r.left + r.width / 2, r.top + r.height / 2])"
-                       "(document.getElementById(%s).getBoundingClientRect())"
-                       % json.dumps(element_id))
+        x, y = self.centre(element_id)
         for kind in ("mousePressed", "mouseReleased"):
             self.command("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
                          clickCount=1)
@@ -401,7 +409,7 @@ class WebKit(Selenium):
             self.screen.stop()
 
 
-class Firefox:
+class Firefox(OverSocket):
     """Firefox ESR spoken to in WebDriver BiDi over its WebSocket; there is no geckodriver."""
     name = "Firefox"
     # Its keys reach the page as trusted events, yet Space and Enter never press the focused
@@ -478,13 +486,6 @@ class Firefox:
             raise RuntimeError(result["exceptionDetails"]["text"])
         return json.loads(result["result"].get("value", "null"))
 
-    def js(self, expression):
-        return self.evaluate("JSON.stringify(%s)" % expression, False)
-
-    def js_async(self, body):
-        return self.evaluate("(async () => {%s})().then((v) => JSON.stringify(v),"
-                             " (error) => JSON.stringify('failed: ' + error))" % body, True)
-
     def perform(self, source):
         self.command("input.performActions", context=self.context, actions=[source])
 
@@ -494,10 +495,7 @@ class Firefox:
     def burst(self, element_ids):
         actions = []
         for element_id in element_ids:
-            x, y = self.js("(r => [Math.round(r.left + r.width / 2),"
-                           " Math.round(r.top + r.height / 2)])"
-                           "(document.getElementById(%s).getBoundingClientRect())"
-                           % json.dumps(element_id))
+            x, y = self.centre(element_id)
             actions += [{"type": "pointerMove", "x": x, "y": y},
                         {"type": "pointerDown", "button": 0}, {"type": "pointerUp", "button": 0}]
         self.perform({"type": "pointer", "id": "mouse", "actions": actions})
