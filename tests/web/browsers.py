@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the page's tests drive: one test host, a school's static web host on 127.0.0.1 that the
 tests can turn, and one interface over three browser engines, each driven from outside with real
-input: Chromium (WebDriver, and DevTools for what only it shows), WebKitGTK's MiniBrowser
+input: Chromium (its DevTools protocol), WebKitGTK's MiniBrowser
 (WebKitWebDriver, on a screen of its own; every browser of an iPhone or iPad is WebKit) and
 Firefox ESR (its own WebDriver BiDi, headless). Where an engine cannot do a thing, its driver says
 so with Unsupported, and the test that needed it says so in its output.
@@ -21,7 +21,6 @@ from http.server import ThreadingHTTPServer
 
 import websocket
 from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
@@ -131,120 +130,6 @@ class Screen:
         self.process.stdout.close()
 
 
-class Selenium:
-    """What Chromium and WebKit share through Selenium."""
-    driver = None
-    keys_press_buttons = True
-
-    def navigate(self, address):
-        self.driver.get(address)
-
-    def reload(self):
-        self.driver.refresh()
-
-    def js(self, expression):
-        return self.driver.execute_script("return " + expression)
-
-    def js_async(self, body):
-        return self.driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "(async () => {" + body + "})().then(done, (error) => done('failed: ' + error));")
-
-    def click(self, element_id):
-        ActionChains(self.driver).move_to_element(
-            self.driver.find_element("id", element_id)).click().perform()
-
-    def burst(self, element_ids):
-        """Clicks them all as fast as the engine takes real clicks."""
-        chain = ActionChains(self.driver, duration=0)
-        for element_id in element_ids:
-            chain.move_to_element(self.driver.find_element("id", element_id)).click()
-        chain.perform()
-
-    def keys(self, keys, modifier=None):
-        chain = ActionChains(self.driver)
-        if modifier:
-            chain.key_down(getattr(Keys, modifier.upper()))
-        chain.send_keys(keys.replace("\n", Keys.ENTER))
-        if modifier:
-            chain.key_up(getattr(Keys, modifier.upper()))
-        chain.perform()
-
-    def reopen(self, address):
-        """Closes the page's tab and opens the address in a new one, as a learner would."""
-        closed = self.driver.current_window_handle
-        self.driver.switch_to.new_window("tab")
-        opened = self.driver.current_window_handle
-        self.driver.switch_to.window(closed)
-        self.driver.close()
-        self.driver.switch_to.window(opened)
-        self.driver.get(address)
-
-    def screenshot(self):
-        return self.driver.get_screenshot_as_png()
-
-
-class Chromium(Selenium):
-    name = "Chromium"
-
-    def __init__(self):
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        self.profile = tempfile.TemporaryDirectory()
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                         "--user-data-dir=" + self.profile.name, "--window-size=900,700"):
-            options.add_argument(argument)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.driver.set_page_load_timeout(20)
-        self.seen_requests, self.messages = [], []
-        self.viewport(900, 700)
-
-    def cdp(self, command, **parameters):
-        return self.driver.execute_cdp_cmd(command, parameters)
-
-    def viewport(self, width, height, mobile=False):
-        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                 deviceScaleFactor=2 if mobile else 1, mobile=mobile)
-
-    def before_every_page(self, script):
-        self.cdp("Page.addScriptToEvaluateOnNewDocument", source=script)
-
-    def click(self, element_id):
-        self.driver.find_element("id", element_id).click()
-
-    def collect(self):
-        for entry in self.driver.get_log("performance"):
-            message = json.loads(entry["message"])["message"]
-            # The browser's own pages (its new tab) are none of the page's requests.
-            if (message["method"] == "Network.requestWillBeSent" and
-                    not message["params"].get("documentURL", "").startswith("chrome")):
-                self.seen_requests.append(message["params"]["request"]["url"])
-        self.messages += [entry["message"] for entry in self.driver.get_log("browser")]
-
-    def requests(self):
-        self.collect()
-        return self.seen_requests
-
-    def console(self):
-        self.collect()
-        return self.messages
-
-    def accessibility_tree(self):
-        return self.cdp("Accessibility.getFullAXTree")["nodes"]
-
-    def prefer_more_contrast(self):
-        self.cdp("Emulation.setEmulatedMedia",
-                 features=[{"name": "prefers-contrast", "value": "more"}])
-
-    def installability_errors(self):
-        return self.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
-
-    def quit(self):
-        self.driver.quit()
-        self.profile.cleanup()
-
-
 class OverSocket:
     """What the drivers that speak to a browser over its WebSocket share: scripts run in the page
     come back as JSON (evaluate, by each protocol's own command)."""
@@ -262,11 +147,15 @@ class OverSocket:
                        % json.dumps(element_id))
 
 
-class ChromiumAlone(OverSocket):
-    """Chromium spoken to over DevTools alone, as the update rules need it: ChromeDriver attaches
-    itself to every service worker, and under it a worker told to take over was activated late,
-    once after 45 s, where a learner's Chromium takes it at once."""
+class Chromium(OverSocket):
+    """Chromium spoken to over its DevTools protocol alone. ChromeDriver attaches itself to every
+    service worker, and under it a worker told to take over was activated late, once after 45 s,
+    where a learner's Chromium takes it at once."""
     name = "Chromium"
+    keys_press_buttons = True
+    # key, code and Windows key code of the keys the tests send by name
+    KEYS = {"\t": ("Tab", "Tab", 9), "\n": ("Enter", "Enter", 13), " ": (" ", "Space", 32)}
+    MODIFIERS = {"control": 2, "shift": 8}
 
     def __init__(self):
         # Chromium's helpers may still write to the profile after it has ended.
@@ -278,6 +167,7 @@ class ChromiumAlone(OverSocket):
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Chromium writes the port it took into the profile.
         port_file = os.path.join(self.profile.name, "DevToolsActivePort")
+
         def read_port():
             if os.path.exists(port_file):
                 with open(port_file) as file:
@@ -286,16 +176,17 @@ class ChromiumAlone(OverSocket):
         if not written:
             self.quit()
             raise RuntimeError("Chromium did not open its DevTools port")
-        port, path = written[:2]
-        self.socket = websocket.create_connection("ws://127.0.0.1:%s%s" % (port, path),
+        self.socket = websocket.create_connection("ws://127.0.0.1:%s%s" % tuple(written[:2]),
                                                   timeout=30, suppress_origin=True)
         self.last_id, self.session, self.target = 0, None, None
+        self.seen_requests, self.messages, self.page_scripts = [], [], []
         page = [t for t in self.command("Target.getTargets")["targetInfos"] if t["type"] == "page"]
         self.attach(page[0]["targetId"])
+        self.viewport(900, 700)
 
     def command(self, method, until=None, **parameters):
         """Sends a command to the page (or to the browser, before there is one); with until, also
-        waits for that event of the page."""
+        waits for that event of the page. Events that come meanwhile are kept."""
         self.last_id += 1
         message = {"id": self.last_id, "method": method, "params": parameters}
         if self.session and not method.startswith("Target."):
@@ -308,16 +199,41 @@ class ChromiumAlone(OverSocket):
                 if "error" in message:
                     raise RuntimeError("%s: %s" % (method, message["error"]["message"]))
                 result = message["result"]
-            elif until and message.get("method") == until and \
-                    message.get("sessionId") == self.session:
-                seen = True
+            elif message.get("sessionId") == self.session:
+                seen = seen or message.get("method") == until
+                self.keep(message.get("method"), message.get("params", {}))
         return result
+
+    def keep(self, event, details):
+        # The browser's own pages (its new tab) are none of the page's requests.
+        if event == "Network.requestWillBeSent" and \
+                not details.get("documentURL", "").startswith("chrome"):
+            self.seen_requests.append(details["request"]["url"])
+        elif event == "Log.entryAdded":
+            self.messages.append("%s %s" % (details["entry"].get("url", ""),
+                                            details["entry"]["text"]))
+        elif event == "Runtime.consoleAPICalled":
+            self.messages.append(" ".join(str(a.get("value", a.get("description")))
+                                          for a in details["args"]))
+        elif event == "Runtime.exceptionThrown":
+            self.messages.append(details["exceptionDetails"]["text"])
 
     def attach(self, target):
         self.target = target
         self.session = self.command("Target.attachToTarget", targetId=target,
                                     flatten=True)["sessionId"]
-        self.command("Page.enable")
+        for domain in ("Page", "Network", "Log", "Runtime"):
+            self.command(domain + ".enable")
+        for script in self.page_scripts:
+            self.command("Page.addScriptToEvaluateOnNewDocument", source=script)
+
+    def viewport(self, width, height, mobile=False):
+        self.command("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                     deviceScaleFactor=2 if mobile else 1, mobile=mobile)
+
+    def before_every_page(self, script):
+        self.page_scripts.append(script)
+        self.command("Page.addScriptToEvaluateOnNewDocument", source=script)
 
     def navigate(self, address):
         self.command("Page.navigate", url=address, until="Page.loadEventFired")
@@ -339,10 +255,46 @@ class ChromiumAlone(OverSocket):
         return json.loads(result["result"].get("value", "null"))
 
     def click(self, element_id):
-        x, y = self.centre(element_id)
-        for kind in ("mousePressed", "mouseReleased"):
-            self.command("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
-                         clickCount=1)
+        self.burst([element_id])
+
+    def burst(self, element_ids):
+        for element_id in element_ids:
+            x, y = self.centre(element_id)
+            for kind in ("mousePressed", "mouseReleased"):
+                self.command("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
+                             clickCount=1)
+
+    def keys(self, keys, modifier=None):
+        modifiers = self.MODIFIERS[modifier] if modifier else 0
+        for key in keys:
+            name, code, number = self.KEYS.get(key, (key, "Key" + key.upper(), ord(key.upper())))
+            # A key with a modifier types no text; without, it does, Tab aside.
+            text = "" if modifiers or key == "\t" else ("\r" if key == "\n" else key)
+            for kind in ("keyDown" if text else "rawKeyDown", "keyUp"):
+                self.command("Input.dispatchKeyEvent", type=kind, key=name, code=code,
+                             windowsVirtualKeyCode=number, modifiers=modifiers,
+                             text=text if kind == "keyDown" else "")
+
+    def screenshot(self):
+        return base64.b64decode(self.command("Page.captureScreenshot")["data"])
+
+    def requests(self):
+        self.js("0")  # collects what came since
+        return self.seen_requests
+
+    def console(self):
+        self.js("0")
+        return self.messages
+
+    def accessibility_tree(self):
+        return self.command("Accessibility.getFullAXTree")["nodes"]
+
+    def prefer_more_contrast(self):
+        self.command("Emulation.setEmulatedMedia",
+                     features=[{"name": "prefers-contrast", "value": "more"}])
+
+    def installability_errors(self):
+        return self.command("Page.getInstallabilityErrors")["installabilityErrors"]
 
     def quit(self):
         try:
@@ -354,8 +306,10 @@ class ChromiumAlone(OverSocket):
         self.profile.cleanup()
 
 
-class WebKit(Selenium):
+class WebKit:
+    """WebKitGTK's MiniBrowser, driven through Selenium and WebKitWebDriver."""
     name = "WebKit"
+    keys_press_buttons = True
 
     def __init__(self):
         self.screen = Screen()
@@ -382,7 +336,51 @@ class WebKit(Selenium):
     def keys(self, keys, modifier=None):
         if modifier == "shift" and "\t" in keys:
             raise Unsupported("WebKitWebDriver sends Shift+Tab as an unidentified key")
-        super().keys(keys, modifier)
+        chain = ActionChains(self.driver)
+        if modifier:
+            chain.key_down(getattr(Keys, modifier.upper()))
+        chain.send_keys(keys.replace("\n", Keys.ENTER))
+        if modifier:
+            chain.key_up(getattr(Keys, modifier.upper()))
+        chain.perform()
+
+    def navigate(self, address):
+        self.driver.get(address)
+
+    def reload(self):
+        self.driver.refresh()
+
+    def js(self, expression):
+        return self.driver.execute_script("return " + expression)
+
+    def js_async(self, body):
+        return self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "(async () => {" + body + "})().then(done, (error) => done('failed: ' + error));")
+
+    def click(self, element_id):
+        ActionChains(self.driver).move_to_element(
+            self.driver.find_element("id", element_id)).click().perform()
+
+    def burst(self, element_ids):
+        """Clicks them all as fast as the engine takes real clicks."""
+        chain = ActionChains(self.driver, duration=0)
+        for element_id in element_ids:
+            chain.move_to_element(self.driver.find_element("id", element_id)).click()
+        chain.perform()
+
+    def reopen(self, address):
+        """Closes the page's tab and opens the address in a new one, as a learner would."""
+        closed = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        opened = self.driver.current_window_handle
+        self.driver.switch_to.window(closed)
+        self.driver.close()
+        self.driver.switch_to.window(opened)
+        self.driver.get(address)
+
+    def screenshot(self):
+        return self.driver.get_screenshot_as_png()
 
     def before_every_page(self, script):
         raise Unsupported("WebKitWebDriver runs no script before a page's own")
@@ -558,10 +556,10 @@ def wait_for(condition, seconds, interval=0.02):
     return condition()
 
 
-def in_every_engine(namespace, *scenarios, engines=ENGINES):
+def in_every_engine(namespace, *scenarios):
     """Makes a test class of each scenario for each engine: DrillInChromium, DrillInWebKit, ..."""
     for scenario in scenarios:
-        for engine in engines:
+        for engine in ENGINES:
             name = scenario.__name__ + "In" + engine.name
             namespace[name] = type(name, (scenario, unittest.TestCase),
                                    {"engine": engine, "__module__": namespace["__name__"]})

@@ -19,7 +19,7 @@ import unittest
 # The source tree stays as checked out.
 sys.dont_write_bytecode = True
 import page_test  # noqa: E402
-from browsers import PLACE, ChromiumAlone, Firefox, Host, WebKit, in_every_engine, wait_for  # noqa: E402
+from browsers import Host, PLACE, in_every_engine, wait_for  # noqa: E402
 
 RELEASE_NAME = re.compile(r'(kPrefix \+ ")([0-9a-f]{16})(")')
 
@@ -259,7 +259,7 @@ class Updates:
         self.open_drill(seconds=5)
 
 
-in_every_engine(globals(), Updates, engines=(ChromiumAlone, WebKit, Firefox))
+in_every_engine(globals(), Updates)
 
 
 def main():
