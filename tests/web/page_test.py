@@ -135,7 +135,9 @@ class Drill(PageTest):
                 self.assertIn(glyph, NAMES)
                 expected = question or (LOWER if glyph.islower() else UPPER)
                 self.assertEqual(self.text("Frame1-caption"), expected)
-                self.assertEqual(wait_for(self.said, 1), expected)
+                # Said once the click's handler has returned; the last verdict stands till then.
+                wait_for(lambda: self.said() == expected, 1)
+                self.assertEqual(self.said(), expected)
                 name = NAMES[glyph]
 
                 b.click(self.wrong_button())
