@@ -171,8 +171,8 @@ read_places() {
     read -r SCREEN_WIDTH SCREEN_HEIGHT < <(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
 }
 
-# laid_out_on_screen: the window lies on the screen, at 100 % or more, 741x592 at one scale for
-# both directions up to the rounding of a pixel.
+# laid_out_on_screen: the window lies on the screen, at 100 % or more, its client area at one
+# scale for both directions up to the rounding of a pixel.
 laid_out_on_screen() {
     local w=$CLIENT_WIDTH h=$CLIENT_HEIGHT
     [ "$LEFT" -ge 0 ] && [ "$TOP" -ge 0 ] && [ $((LEFT + WIDTH)) -le "$SCREEN_WIDTH" ] &&
